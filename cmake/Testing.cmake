@@ -1,0 +1,31 @@
+include(CTest)
+
+if(NOT BUILD_TESTING)
+  return()
+endif()
+
+if(WIN32)
+  # GoogleTest is compiled from the sources Debian ships, with the same toolchain.
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  # Every Windows test runs under Wine in a prefix owned by this build tree.
+  set(WINE_PREFIX "${CMAKE_BINARY_DIR}/wineprefix")
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/wine-run.sh;${WINE_PREFIX}")
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+# add_unit_test(<name> SOURCES ... LIBS ... [GUI])
+# One test binary is one ctest entry. GUI marks tests that create windows
+# (they need the X display that `./dev test` provides through xvfb-run).
+function(add_unit_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+  if(T_GUI)
+    set_tests_properties(${name} PROPERTIES LABELS gui)
+  endif()
+endfunction()
