@@ -10,7 +10,7 @@
 extern const uint8_t kDefaultButtonCodes[kButtonEntryCount];
 
 // The language string that names the preset fire pattern of entry 19.
-inline constexpr int kPresetGunNameString = 362;
+inline constexpr int kPresetGunNameString = 362;  // str::kPresetGunName
 
 // Clears the block: current profile -1, profiles, flags and all else zero.
 void ResetSharedProfiles(SharedBlock& block);
