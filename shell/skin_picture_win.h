@@ -1,0 +1,28 @@
+// Loading skin pictures and cutting one control's picture out of a
+// full-window sheet.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Loads the picture file at `path` into `bitmap` (deleting what it held) and
+// stores its size. A missing or undecodable file leaves `bitmap` empty and
+// `size` zero and returns false. The caller owns the bitmap.
+bool LoadSkinPicture(const std::string& path, HBITMAP& bitmap, SIZE& size);
+
+// Replaces `target` with a bitmap compatible with `reference` holding the
+// rectangle (left, top)-(right, bottom) of `sheet`. Does nothing when the
+// sheet holds no bitmap.
+void CropSkinImage(HDC reference, HBITMAP& target, HBITMAP sheet, int left, int top, int right,
+                   int bottom);
+
+// Deletes a GDI object held in `handle` and clears the handle.
+template <typename Handle>
+void DeleteGdiObject(Handle& handle) {
+    if (handle) DeleteObject(handle);
+    handle = nullptr;
+}
+
+// The width and height of a bitmap, zero when there is none.
+SIZE BitmapSize(HBITMAP bitmap);
