@@ -1,0 +1,40 @@
+#include "device/foreground_match.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+// File name plus extension of a path written with either separator.
+std::string_view FileName(std::string_view path) {
+    const auto separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+}  // namespace
+
+int ProfileForProgram(const SharedBlock& block, std::string_view executable) {
+    for (int index = 0; index < kProfileCount; ++index) {
+        const char* gameFile = block.Profiles[index].GameFile;
+        const std::string_view stored(gameFile, strnlen(gameFile, sizeof block.Profiles[index].GameFile));
+        const std::string_view name = FileName(Trimmed(stored));
+        if (!name.empty() && SameIgnoringCase(name, executable)) return index;
+    }
+    return -1;
+}
