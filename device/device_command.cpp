@@ -41,3 +41,8 @@ uint8_t PollingInterval(int32_t pollingRate) {
         default: return 2;
     }
 }
+
+std::span<const uint8_t, kDataWriteSize> DataBlockHalf(const DataBlock& block, int half) {
+    return std::span<const uint8_t, kDataWriteSize>(block.data() + (half == 0 ? 0 : kDataWriteSize),
+                                                    kDataWriteSize);
+}

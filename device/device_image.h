@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "device/device_command.h"
 #include "profile/profile_record.h"
@@ -23,3 +24,7 @@ struct DeviceImage {
 
 // Encodes the 32 button entries of `p` into `image` (which the caller clears).
 void EncodeButtons(const Profile& p, DeviceImage& image);
+
+// What an apply uploads after the settings, in order: the button table, the
+// slot colours, then every used slot from 0 to 98.
+std::vector<DataUpload> ButtonUploads(const DeviceImage& image);
