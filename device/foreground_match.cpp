@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
+
+#include "profile/fixed_text.h"
 
 namespace {
 
@@ -31,9 +32,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 int ProfileForProgram(const SharedBlock& block, std::string_view executable) {
     for (int index = 0; index < kProfileCount; ++index) {
-        const char* gameFile = block.Profiles[index].GameFile;
-        const std::string_view stored(gameFile, strnlen(gameFile, sizeof block.Profiles[index].GameFile));
-        const std::string_view name = FileName(Trimmed(stored));
+        const std::string_view name = FileName(Trimmed(FixedText(block.Profiles[index].GameFile)));
         if (!name.empty() && SameIgnoringCase(name, executable)) return index;
     }
     return -1;
