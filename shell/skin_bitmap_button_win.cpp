@@ -1,0 +1,249 @@
+#include "shell/skin_bitmap_button_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "shell/caption_font_win.h"
+#include "shell/owner_draw_win.h"
+
+namespace {
+
+constexpr char kObjectProperty[] = "SkinBitmapButton_object";
+constexpr LONG_PTR kOwnerDrawStyle = 0x0B;
+
+bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
+
+}  // namespace
+
+SkinBitmapButton::~SkinBitmapButton() {
+    if (window_) DestroyWindow(window_);
+}
+
+bool SkinBitmapButton::Create(HWND parent, int id, const RECT& rect, const char* caption) {
+    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                  nullptr);
+    return button && Attach(button);
+}
+
+bool SkinBitmapButton::Attach(HWND button) {
+    if (!button || window_) return false;
+    window_ = button;
+    SetPropA(window_, kObjectProperty, this);
+    const LONG_PTR style = (GetWindowLongPtrA(window_, GWL_STYLE) | kOwnerDrawStyle) & ~LONG_PTR{WS_TABSTOP};
+    SetWindowLongPtrA(window_, GWL_STYLE, style);
+    buttonProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinBitmapButton::Proc)));
+    SendMessageA(window_, BM_SETSTYLE, static_cast<WPARAM>(style & 0xFFFF), TRUE);
+    DrawItemBySelf(window_);
+    return true;
+}
+
+void SkinBitmapButton::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
+    pictures_.Cut(window_, rect, normal, over, down, disable);
+    if (window_) Repaint();
+}
+
+void SkinBitmapButton::SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    if (window_) Repaint();
+}
+
+void SkinBitmapButton::SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable) {
+    colours_ = {normal, over, down, disable};
+}
+
+void SkinBitmapButton::SetFont(int height, int width) {
+    fontHeight_ = height;
+    fontWidth_ = width;
+}
+
+void SkinBitmapButton::SetSelected(bool selected) {
+    if (selected_ == selected) return;
+    selected_ = selected;
+    if (window_) Repaint();
+}
+
+void SkinBitmapButton::Enable(bool enabled) {
+    EnableWindow(window_, enabled);
+    Repaint();
+}
+
+void SkinBitmapButton::SetTooltip(const std::string& text, bool activate) {
+    if (!window_) return;
+    if (!tooltip_) {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+        tooltip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+        if (!tooltip_) return;
+    }
+    TTTOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = window_;
+    tool.uId = 1;
+    tool.lpszText = const_cast<char*>(text.c_str());
+    if (SendMessageA(tooltip_, TTM_GETTOOLCOUNT, 0, 0) == 0) {
+        GetClientRect(window_, &tool.rect);
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_, TTM_ACTIVATE, activate, 0);
+}
+
+LRESULT CALLBACK SkinBitmapButton::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<SkinBitmapButton*>(GetPropA(window, kObjectProperty));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT SkinBitmapButton::CallButton(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(buttonProc_, window_, message, wParam, lParam);
+}
+
+LRESULT SkinBitmapButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    RelayToTooltip(message, wParam, lParam);
+    LRESULT result = 0;
+    if (OnExtraMessage(message, wParam, lParam, result)) return result;
+    switch (message) {
+        case kReflectedDrawItem: Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_ERASEBKGND: return 1;
+        case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            ActivateOwner();
+            pressStarted_ = true;
+            break;
+        case WM_LBUTTONUP:
+            if (toggleMode_ && OnToggleRelease()) return 0;
+            pressStarted_ = false;
+            break;
+        case WM_KILLFOCUS:
+            hover_ = false;
+            Repaint();
+            break;
+        case WM_CAPTURECHANGED:
+            if (hover_) {
+                hover_ = false;
+                Repaint();
+            }
+            break;
+        case WM_ENABLE: Repaint(); break;
+        case WM_NCDESTROY: {
+            HWND window = window_;
+            const WNDPROC buttonProc = buttonProc_;
+            RemovePropA(window, kObjectProperty);
+            window_ = nullptr;
+            tooltip_ = nullptr;  // owned by the button, destroyed with it
+            return CallWindowProcA(buttonProc, window, message, wParam, lParam);
+        }
+        default: break;
+    }
+    return CallButton(message, wParam, lParam);
+}
+
+void SkinBitmapButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!tooltip_ || !IsMouseMessage(message)) return;
+    MSG msg{window_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&msg.pt);
+    SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+void SkinBitmapButton::OnMouseMove(WPARAM keys, LPARAM lParam) {
+    const bool leftHeld = (keys & MK_LBUTTON) != 0;
+    if (leftHeld && !hover_) return;
+    if (GetCapture() != window_) {
+        if (GetActiveWindow() && GetParent(window_)) {
+            hover_ = true;
+            SetCapture(window_);
+            Repaint();
+        }
+        return;
+    }
+    POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(window_, &screen);
+    HWND under = WindowFromPoint(screen);
+    if (!under || under == window_) return;
+    if (hover_) {
+        hover_ = false;
+        Repaint();
+        UpdateWindow(window_);
+    }
+    // While pressed the push button keeps the capture to finish its click.
+    if (!leftHeld) ReleaseCapture();
+}
+
+bool SkinBitmapButton::OnToggleRelease() {
+    if (!pressStarted_) return false;
+    pressStarted_ = false;
+    selected_ = !selected_;
+    // End the push button's own press without its click notification:
+    // losing the capture releases it.
+    if (GetCapture() == window_) ReleaseCapture();
+    SendMessageA(window_, BM_SETSTATE, FALSE, 0);
+    Repaint();
+    const int id = GetDlgCtrlID(window_);
+    SendMessageA(GetParent(window_), WM_COMMAND, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(window_));
+    return true;
+}
+
+void SkinBitmapButton::ActivateOwner() {
+    HWND owner = GetWindow(window_, GW_OWNER);
+    if (!owner) owner = GetAncestor(window_, GA_ROOT);
+    if (owner && GetActiveWindow() != owner) SetActiveWindow(owner);
+}
+
+void SkinBitmapButton::Draw(const DRAWITEMSTRUCT& item) {
+    BitmapButtonLook look;
+    look.toggleMode = toggleMode_;
+    look.selected = selected_;
+    look.disabled = (item.itemState & ODS_DISABLED) != 0;
+    look.pressed = (item.itemState & ODS_SELECTED) != 0;
+    look.hover = hover_;
+    RECT client;
+    GetClientRect(window_, &client);
+    DrawBuffered(item.hDC, client, pictures_.Get(BitmapButtonPicture(look)),
+                 [&](HDC memory) { DrawOverPicture(memory, client, look); });
+}
+
+void SkinBitmapButton::DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) {
+    if (caption_.empty()) return;
+    HFONT font = CreateCaptionFont(fontHeight_, fontWidth_);
+    HGDIOBJ oldFont = SelectObject(memory, font);
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, BitmapButtonTextColour(colours_, look));
+    RECT box = client;
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+    if (const auto inset = CaptionLeftInset(textMode_)) {
+        box.left += *inset;
+        format |= DT_LEFT;
+    } else {
+        format |= DT_CENTER;
+    }
+    DrawTextA(memory, caption_.c_str(), static_cast<int>(caption_.size()), &box, format);
+    SelectObject(memory, oldFont);
+    DeleteObject(font);
+}
+
+bool SkinBitmapButton::OnExtraMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void SkinColourButton::SetFillColour(COLORREF colour) {
+    fillColour_ = colour;
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SkinColourButton::DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) {
+    if (look.disabled) return;
+    HBRUSH fill = CreateSolidBrush(fillColour_);
+    FillRect(memory, &client, fill);
+    DeleteObject(fill);
+}
+
+bool SkinColourButton::OnExtraMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_SETCURSOR || !handCursor_ || LOWORD(lParam) != HTCLIENT) return false;
+    SetCursor(handCursor_);
+    result = TRUE;
+    return true;
+}

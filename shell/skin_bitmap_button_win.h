@@ -1,0 +1,90 @@
+// A rectangular push button made owner-drawn: it shows one of four cut
+// pictures and an optional caption, can act as a toggle, can be marked as
+// the current choice, shows hover, and has a tooltip. Plain clicks reach the
+// parent as the push button's own WM_COMMAND (id, code 0, button window).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "shell/button_look.h"
+#include "shell/button_pictures_win.h"
+
+class SkinBitmapButton {
+public:
+    SkinBitmapButton() = default;
+    virtual ~SkinBitmapButton();
+    SkinBitmapButton(const SkinBitmapButton&) = delete;
+    SkinBitmapButton& operator=(const SkinBitmapButton&) = delete;
+
+    // Creates a visible push button child at `rect` and attaches to it.
+    bool Create(HWND parent, int id, const RECT& rect, const char* caption = "");
+    // Takes over an existing push button (for example one from a dialog
+    // template): owner-drawn from now on and out of the tab order.
+    bool Attach(HWND button);
+
+    void SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
+    void SetCaption(std::string caption);
+    void SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable);
+    void SetFont(int height, int width);
+    void SetTextMode(int mode) { textMode_ = mode; }
+    void SetToggleMode(bool on) { toggleMode_ = on; }
+    void SetSelected(bool selected);
+    void SetTooltip(const std::string& text, bool activate);
+    void Enable(bool enabled);
+
+    HWND Handle() const { return window_; }
+    bool Selected() const { return selected_; }
+    bool Hover() const { return hover_; }
+    HWND Tooltip() const { return tooltip_; }
+
+protected:
+    // Draws over the chosen picture, in the client-sized memory bitmap.
+    virtual void DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look);
+    // Lets a derived kind answer a message first; true = handled.
+    virtual bool OnExtraMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallButton(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(WPARAM keys, LPARAM lParam);
+    bool OnToggleRelease();
+    void ActivateOwner();
+    void Draw(const DRAWITEMSTRUCT& item);
+    void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
+    void Repaint() { InvalidateRect(window_, nullptr, FALSE); }
+
+    HWND window_ = nullptr;
+    WNDPROC buttonProc_ = nullptr;
+    HWND tooltip_ = nullptr;
+    ButtonPictures pictures_;
+    std::string caption_;
+    ButtonTextColours colours_ = kBitmapButtonTextColours;
+    int fontHeight_ = 15;
+    int fontWidth_ = 0;
+    int textMode_ = 4;
+    bool selected_ = false;
+    bool toggleMode_ = false;
+    bool hover_ = false;
+    bool pressStarted_ = false;  // the left button went down on this button
+};
+
+// A colour sample: the button's picture covered by a solid fill colour
+// (left out while disabled), optionally with the program's hand cursor.
+class SkinColourButton : public SkinBitmapButton {
+public:
+    void SetFillColour(COLORREF colour);
+    COLORREF FillColour() const { return fillColour_; }
+    // nullptr shows the class cursor again.
+    void SetHandCursor(HCURSOR cursor) { handCursor_ = cursor; }
+
+protected:
+    void DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) override;
+    bool OnExtraMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    COLORREF fillColour_ = RGB(0, 0, 0);
+    HCURSOR handCursor_ = nullptr;
+};

@@ -1,0 +1,64 @@
+// A shaped button with its own window class ("Rgn Button"): its outline comes
+// from a mask file, it shows one of four cut pictures and an optional caption,
+// tracks hover by capturing the mouse and reports clicks inside its outline
+// to the parent with WM_COMMAND (id, code 0, button window).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "shell/button_look.h"
+#include "shell/button_pictures_win.h"
+
+class SkinButton {
+public:
+    SkinButton() = default;
+    ~SkinButton();
+    SkinButton(const SkinButton&) = delete;
+    SkinButton& operator=(const SkinButton&) = delete;
+
+    // Full path of the outline mask; set it before Create.
+    void SetMaskPath(std::string path) { maskPath_ = std::move(path); }
+    // Creates the visible child at `rect` and gives it its outline.
+    bool Create(HWND parent, int id, const RECT& rect);
+
+    void SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
+    void SetCaption(std::string caption);
+    void SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable);
+    void SetFont(int height, int width);
+    void SetTextMode(int mode) { textMode_ = mode; }
+    void SetToggleMode(bool on) { toggleMode_ = on; }
+    void SetLatched(bool latched);
+    void Enable(bool enabled);
+
+    HWND Handle() const { return window_; }
+    int State() const { return clicks_.State(); }
+    bool Latched() const { return clicks_.Latched(); }
+    // The picture the next repaint shows.
+    ButtonPicture ShownPicture() const;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(WPARAM keys, POINT point);
+    void OnPress(POINT point);
+    void OnRelease(POINT point);
+    void Paint();
+    bool InsideOutline(POINT point) const;
+    void Repaint() { InvalidateRect(window_, nullptr, FALSE); }
+
+    HWND window_ = nullptr;
+    WNDPROC classProc_ = nullptr;
+    HRGN hitRegion_ = nullptr;
+    HBITMAP maskBitmap_ = nullptr;
+    std::string maskPath_;
+    ButtonPictures pictures_;
+    std::string caption_;
+    SkinButtonClicks clicks_;
+    bool toggleMode_ = false;
+    ButtonTextColours colours_ = kSkinButtonTextColours;
+    int fontHeight_ = 14;
+    int fontWidth_ = 6;
+    int textMode_ = 4;
+};

@@ -1,0 +1,27 @@
+#include "shell/skin_window_win.h"
+
+#include "shell/mask_region_win.h"
+#include "shell/skin_picture_win.h"
+
+SkinWindowPictures::~SkinWindowPictures() {
+    DeleteGdiObject(mask);
+    DeleteGdiObject(background);
+}
+
+SkinWindowBuilder::SkinWindowBuilder(HWND window, const SkinLayout& layout, SkinWindowPictures& keep)
+    : layout_(layout) {
+    SIZE ignored{};
+    LoadSkinPicture(layout.ScreenPicture("Mask"), keep.mask, ignored);
+    const char* keys[4] = {"Normal", "Over", "Down", "Disable"};
+    for (int i = 0; i < 4; ++i) LoadSkinPicture(layout.ScreenPicture(keys[i]), sheets_[i], ignored);
+    LoadSkinPicture(layout.ScreenPicture("Normal"), keep.background, keep.size);
+    MoveWindow(window, 0, 0, keep.size.cx, keep.size.cy, TRUE);
+}
+
+SkinWindowBuilder::~SkinWindowBuilder() {
+    for (HBITMAP& sheet : sheets_) DeleteGdiObject(sheet);
+}
+
+bool ApplyWindowShape(HWND window, const SkinWindowPictures& pictures) {
+    return ApplyMaskOutline(window, pictures.mask);
+}
