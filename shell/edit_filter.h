@@ -1,0 +1,15 @@
+// Input rules of the numeric edit field: which keys may be typed and which
+// part of a pasted or typed text survives.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Virtual-key codes a numeric field lets through on key-down: digits of the
+// main keyboard and the numeric pad, editing and caret keys, and the minus
+// and plus keys of the main keyboard (the text rule decides about signs).
+bool IsNumericEditKey(unsigned virtualKey);
+
+// The leading run of `text` made of digits, or of digits and signs when
+// `allowSign` is set. Everything from the first other character on is cut.
+std::string LeadingNumericRun(std::string_view text, bool allowSign);
