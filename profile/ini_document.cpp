@@ -153,6 +153,10 @@ std::optional<std::string_view> IniDocument::Find(std::string_view section, std:
 void IniDocument::InsertLine(std::size_t at, std::string text) {
     // The line before a new one must end, even if the file's last line did not.
     if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = kNewLineEnd;
+    // Lines split at a bare CR only while the text has no LF at all: once the
+    // new line brings one, they must end in CRLF too or they would merge.
+    for (Line& line : lines_)
+        if (line.end == "\r") line.end = kNewLineEnd;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(std::move(text), std::string(kNewLineEnd)));
 }
 

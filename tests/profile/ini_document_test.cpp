@@ -84,7 +84,10 @@ TEST(IniDocumentRead, IntegersTakeLeadingSignedDecimal) {
 
 TEST(IniDocumentRead, AcceptsLfCrAndByteOrderMark) {
     EXPECT_EQ(IniDocument::Parse("[S]\nk=1\n").GetInt("S", "k", 0), 1);
-    EXPECT_EQ(IniDocument::Parse("[S]\rk=2\r").GetInt("S", "k", 0), 2);
+    IniDocument crOnly = IniDocument::Parse("[S]\rk=2\r");
+    EXPECT_EQ(crOnly.GetInt("S", "k", 0), 2);
+    crOnly.PutInt("T", "n", 5);
+    EXPECT_EQ(crOnly.Text(), "[S]\r\nk=2\r\n[T]\r\nn=5\r\n");
     const std::string bom = "\xEF\xBB\xBF[S]\r\nk=3\r\n";
     IniDocument doc = IniDocument::Parse(bom);
     EXPECT_EQ(doc.GetInt("S", "k", 0), 3);
