@@ -1,0 +1,325 @@
+#include "shell/slider_win.h"
+
+#include <windowsx.h>
+
+#include <cstdio>
+
+#include "shell/mask_region_win.h"
+#include "shell/skin_picture_win.h"
+
+namespace {
+
+constexpr char kTrackClass[] = "SkinSliderTrack";
+constexpr char kThumbClass[] = "SkinSliderThumb";
+
+void RegisterOnce(const char* name, WNDPROC proc) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &existing)) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    RegisterClassExA(&wc);
+}
+
+void Trace(const char* format, double value) {
+    char line[64];
+    std::snprintf(line, sizeof line, format, value);
+    OutputDebugStringA(line);
+}
+
+// Windows of both classes keep their object in the user data, set from the
+// creation parameter.
+template <typename Object>
+Object* AttachedObject(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* object = static_cast<Object*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+        return object;
+    }
+    return reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// Copies `picture` onto the window through a memory bitmap, so a repaint
+// never shows a half-drawn state.
+void PaintBuffered(HWND window, HBITMAP picture) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP canvas = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ oldCanvas = SelectObject(buffer, canvas);
+    if (picture) {
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ oldPicture = SelectObject(source, picture);
+        BitBlt(buffer, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
+        SelectObject(source, oldPicture);
+        DeleteDC(source);
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    SelectObject(buffer, oldCanvas);
+    DeleteObject(canvas);
+    DeleteDC(buffer);
+    EndPaint(window, &ps);
+}
+
+COLORREF TopLeftColour(HBITMAP picture) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, picture);
+    const COLORREF colour = GetPixel(memory, 0, 0);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return colour;
+}
+
+}  // namespace
+
+// ---- thumb ----
+
+SliderThumb::SliderThumb() = default;
+
+SliderThumb::~SliderThumb() {
+    if (window_) DestroyWindow(window_);
+    DeleteGdiObject(picture_);
+}
+
+bool SliderThumb::Create(HWND track, int id, const std::string& picturePath, int trackLeft, int trackRight,
+                         int top) {
+    if (window_) return false;
+    picture_ = LoadMaskBitmap(picturePath);
+    if (!picture_) return false;
+    const SIZE size = BitmapSize(picture_);
+    width_ = size.cx;
+    height_ = size.cy;
+    trackLeft_ = trackLeft;
+    trackRight_ = trackRight;
+    top_ = top;
+    owner_ = track;
+    id_ = id;
+    RegisterOnce(kThumbClass, Proc);
+    // Created centred on the track's top-left corner, then placed at value 0.
+    window_ = CreateWindowExA(WS_EX_TRANSPARENT, kThumbClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, -width_ / 2,
+                              -height_ / 2, width_, height_, track, nullptr, GetModuleHandleA(nullptr), this);
+    if (!window_) return false;
+    SetValue(0);
+    if (HRGN outline = MaskToRegion(picture_, TopLeftColour(picture_), 0)) {
+        if (!SetWindowRgn(window_, outline, TRUE)) DeleteObject(outline);
+    }
+    return true;
+}
+
+void SliderThumb::SetRange(int minimum, int maximum) {
+    range_.minimum = minimum;
+    range_.maximum = maximum;
+    SetValue(value_);
+}
+
+void SliderThumb::SetValue(int value) {
+    value_ = ClampSliderValue(range_, value);
+    MoveTo(SliderThumbLeft(range_, value_, trackLeft_, trackRight_, width_));
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+int SliderThumb::Left() const {
+    RECT rect;
+    GetWindowRect(window_, &rect);
+    MapWindowPoints(HWND_DESKTOP, owner_, reinterpret_cast<POINT*>(&rect), 2);
+    return rect.left;
+}
+
+void SliderThumb::MoveTo(int left) {
+    if (window_) SetWindowPos(window_, nullptr, left, top_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int SliderThumb::ValueAt(int left) const {
+    return WholeSliderValue(range_, SliderThumbRaw(range_, left, trackLeft_, trackRight_, width_));
+}
+
+void SliderThumb::Post(int value) const {
+    PostMessageA(owner_, kSliderValueMessage, static_cast<WPARAM>(value), static_cast<LPARAM>(id_));
+}
+
+void SliderThumb::OnButtonDown(LPARAM lParam) {
+    if (!draggable_) return;
+    SetCapture(window_);
+    grabX_ = GET_X_LPARAM(lParam);
+    grabY_ = GET_Y_LPARAM(lParam);
+    dragging_ = true;
+}
+
+void SliderThumb::OnDrag(LPARAM lParam) {
+    const int left = ClampThumbLeft(Left() + GET_X_LPARAM(lParam) - grabX_, trackLeft_, trackRight_, width_);
+    MoveTo(left);
+    // The value follows the thumb's new place, so the owner shows what the
+    // user sees while dragging.
+    value_ = ValueAt(left);
+    Post(value_);
+}
+
+void SliderThumb::OnButtonUp() {
+    dragging_ = false;
+    ReleaseCapture();
+    const double raw = SliderThumbRaw(range_, Left(), trackLeft_, trackRight_, width_);
+    Trace("CPHSlider=%f\n", raw);
+    value_ = WholeSliderValue(range_, raw);
+    Post(value_);
+    if (range_.snap) MoveTo(SliderSnappedLeft(range_, value_, trackLeft_, trackRight_, width_));
+}
+
+void SliderThumb::Paint() { PaintBuffered(window_, picture_); }
+
+LRESULT SliderThumb::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        OnButtonDown(lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (dragging_) OnDrag(lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        if (dragging_) OnButtonUp();
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Capture taken away mid-drag (another window, a menu): stop dragging.
+        if (dragging_ && reinterpret_cast<HWND>(lParam) != window_) dragging_ = false;
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    default:
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK SliderThumb::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = AttachedObject<SliderThumb>(window, message, lParam);
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) self->window_ = window;
+    if (message == WM_NCDESTROY) {
+        self->window_ = nullptr;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
+
+// ---- track ----
+
+SliderTrack::SliderTrack() = default;
+
+SliderTrack::~SliderTrack() {
+    if (window_) DestroyWindow(window_);
+    DeleteGdiObject(background_);
+}
+
+bool SliderTrack::Create(const std::string& thumbPicturePath, int left, int top, int right, int bottom, HWND owner,
+                         int id) {
+    if (window_) return false;
+    HBITMAP probe = LoadMaskBitmap(thumbPicturePath);
+    if (!probe) return false;
+    const SIZE size = BitmapSize(probe);
+    DeleteObject(probe);
+    thumbPicturePath_ = thumbPicturePath;
+    thumbWidth_ = size.cx;
+    thumbHeight_ = size.cy;
+    rect_ = {left, top, right, bottom};
+    owner_ = owner;
+    id_ = id;
+    RegisterOnce(kTrackClass, Proc);
+    return CreateWindowExA(0, kTrackClass, "", WS_CHILD | WS_VISIBLE, left, top, right - left, bottom - top, owner,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           this) != nullptr;
+}
+
+void SliderTrack::SetBackground(const RECT& rect, HBITMAP sheet) {
+    if (!window_) return;
+    HDC reference = GetDC(window_);
+    CropSkinImage(reference, background_, sheet, rect.left, rect.top, rect.right, rect.bottom);
+    ReleaseDC(window_, reference);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void SliderTrack::SetRange(int minimum, int maximum) {
+    range_.minimum = minimum;
+    range_.maximum = maximum;
+    thumb_.SetRange(minimum, maximum);
+}
+
+void SliderTrack::SetSnap(bool on) {
+    range_.snap = on;
+    thumb_.SetSnap(on);
+}
+
+void SliderTrack::SetValue(int value) {
+    thumb_.SetValue(value);
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void SliderTrack::OnClick(LPARAM lParam) {
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MapWindowPoints(window_, owner_, &point, 1);
+    const double raw = SliderClickRaw(range_, point.x, rect_.left, rect_.right);
+    Trace("CclickHSlider=%f\n", raw);
+    const int value = WholeSliderValue(range_, raw);
+    thumb_.SetValue(value);
+    PostMessageA(owner_, kSliderValueMessage, static_cast<WPARAM>(value), static_cast<LPARAM>(id_));
+}
+
+void SliderTrack::Paint() { PaintBuffered(window_, background_); }
+
+LRESULT SliderTrack::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        // The thumb travels the track's full width, centred on it vertically.
+        const int width = rect_.right - rect_.left;
+        const int top = (rect_.bottom - rect_.top - thumbHeight_) / 2;
+        if (!thumb_.Create(window_, id_, thumbPicturePath_, 0, width, top)) return -1;
+        thumb_.SetRange(range_.minimum, range_.maximum);
+        thumb_.SetSnap(range_.snap);
+        thumb_.SetDraggable(true);
+        return 0;
+    }
+    case kSliderValueMessage:
+        // From the thumb: pass on with the track's own id.
+        PostMessageA(owner_, kSliderValueMessage, wParam, static_cast<LPARAM>(id_));
+        return 0;
+    case WM_LBUTTONUP:
+        OnClick(lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (!mouseTracked_) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_, 0};
+            mouseTracked_ = TrackMouseEvent(&track) != FALSE;
+        }
+        return 0;
+    case WM_MOUSELEAVE:
+        mouseTracked_ = false;
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    default:
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK SliderTrack::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = AttachedObject<SliderTrack>(window, message, lParam);
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) self->window_ = window;
+    if (message == WM_NCDESTROY) {
+        self->window_ = nullptr;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->OnMessage(message, wParam, lParam);
+}
