@@ -29,9 +29,11 @@ Image PaintThumb(bool pointsDown) {
   SetColour(cr, {0, 0, 0});
   cairo_paint(cr);
   cairo_new_path(cr);
-  const double top = pointsDown ? 0 : kThumbHeight, tip = pointsDown ? kThumbHeight : 0;
-  cairo_move_to(cr, 0, top);
-  cairo_line_to(cr, kThumbWidth, top);
+  // The base stays a pixel off the edges so the corner pixel (0,0) is
+  // always background.
+  const double base = pointsDown ? 1 : kThumbHeight - 1, tip = pointsDown ? kThumbHeight : 0;
+  cairo_move_to(cr, 1, base);
+  cairo_line_to(cr, kThumbWidth - 1, base);
   cairo_line_to(cr, kThumbWidth / 2.0, tip);
   cairo_close_path(cr);
   FillVertical(cr, 0, kThumbHeight, pointsDown ? Rgb{235, 242, 255} : theme::kAccentBright,

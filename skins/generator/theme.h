@@ -31,12 +31,12 @@ struct Look {
 
 // Resting: dark and quiet, light captions.
 inline constexpr Look kNormal{{50, 55, 65}, {27, 29, 35}, {72, 79, 93}, {78, 85, 100}, {205, 210, 220}};
-// Hover: lit, a bright steel face with an accent rim; the windows draw
+// Hover: lit, a bright silver face with an accent rim; the windows draw
 // hover captions in blue, which reads well on it.
-inline constexpr Look kOver{{214, 226, 246}, {150, 178, 226}, {70, 140, 235}, {245, 250, 255}, {18, 72, 158}};
+inline constexpr Look kOver{{232, 236, 244}, {172, 184, 206}, {70, 140, 235}, {255, 255, 255}, {18, 72, 158}};
 // Pressed or selected for push and toggle buttons (blue captions): a
 // light accent face inside a strong accent rim.
-inline constexpr Look kDownLight{{128, 172, 238}, {174, 204, 246}, {18, 72, 158}, {96, 140, 210}, {255, 255, 255}};
+inline constexpr Look kDownLight{{104, 156, 236}, {160, 198, 248}, {18, 72, 158}, {80, 124, 200}, {255, 255, 255}};
 // Pressed for shaped buttons (light captions): filled with the accent.
 inline constexpr Look kDownAccent{{14, 56, 126}, {30, 92, 190}, {120, 185, 255}, {10, 40, 96}, {230, 230, 230}};
 // Disabled: flat and grey.
