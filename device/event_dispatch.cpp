@@ -36,6 +36,29 @@ constexpr int kPlayerCommandNext = 4098;  // next, previous, play/pause, stop fo
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
+// What the mouse changed on its own, applied to the active profile of the
+// local copy.
+enum class DeviceChange { Profile, DpiStage, Polling, Notice, Save };
+
+// PollingRate choice for a report interval in milliseconds; intervals
+// without a choice of their own are stored as they are.
+int32_t PollingRateForInterval(int interval) {
+    switch (interval) {
+    case 8: return 0;
+    case 4: return 1;
+    case 2: return 2;
+    case 1: return 3;
+    default: return interval;
+    }
+}
+
+// The DPI notice of stage 1..6; the stages 7 and 8 have no level and give
+// the empty text.
+std::string DpiNoticeText(const Profile& profile, int stage) {
+    if (!InRange(stage, 1, kDpiLevelCount)) return {};
+    return "DPI: " + std::to_string(profile.CpiLevel_X[stage - 1] * kDpiLevelUnit);
+}
+
 // Only presses of the player codes 0x20..0x24 act; releases, 0x25 and the
 // tilt codes 0x26 and 0x27 start nothing.
 void OnMediaKey(MonitorConnection& connection, int code, int release) {
@@ -57,6 +80,8 @@ void OnRunProgram(MonitorConnection& connection, uint16_t low) {
     }
 }
 
+// DPI and notice events both tell Option with the DPI-stage message, then
+// store the text for the on-screen display and ask it to show it.
 void ShowNotice(MonitorEffects& effects, const std::string& text) {
     effects.PostToOption(msg::kDpiStageChanged);
     effects.StoreNoticeText(text);
@@ -121,6 +146,15 @@ void AnnounceChange(MonitorConnection& connection, const TextSource& texts, Devi
     }
 }
 
+// Applies one change; an argument out of range (profile number 1..5, DPI
+// stage 1..8, report interval 1..8) changes and announces nothing. Every
+// kind ends with the profiles saved to their files.
+void ApplyDeviceChange(MonitorConnection& connection, const TextSource& texts,
+                       DeviceChange kind, int argument) {
+    if (ChangeState(connection, kind, argument)) AnnounceChange(connection, texts, kind, argument);
+    connection.Effects().SaveProfiles(connection.Local());
+}
+
 }  // namespace
 
 uint32_t EventWordFromDeviceEvent(uintptr_t wParam, intptr_t lParam) {
@@ -131,27 +165,6 @@ uint32_t EventWordFromDeviceEvent(uintptr_t wParam, intptr_t lParam) {
 uint32_t EventWordFromPresence(uintptr_t wParam) {
     const uint16_t low = wParam == 1 ? kArrived : wParam == 0 ? kRemoved : 0;
     return uint32_t{kPresence} << 16 | low;
-}
-
-int32_t PollingRateForInterval(int interval) {
-    switch (interval) {
-    case 8: return 0;
-    case 4: return 1;
-    case 2: return 2;
-    case 1: return 3;
-    default: return interval;
-    }
-}
-
-std::string DpiNoticeText(const Profile& profile, int stage) {
-    if (!InRange(stage, 1, kDpiLevelCount)) return {};
-    return "DPI: " + std::to_string(profile.CpiLevel_X[stage - 1] * kDpiLevelUnit);
-}
-
-void ApplyDeviceChange(MonitorConnection& connection, const TextSource& texts,
-                       DeviceChange kind, int argument) {
-    if (ChangeState(connection, kind, argument)) AnnounceChange(connection, texts, kind, argument);
-    connection.Effects().SaveProfiles(connection.Local());
 }
 
 void DispatchDeviceEvent(MonitorConnection& connection, const TextSource& texts, uint32_t word) {

@@ -46,8 +46,8 @@ public:
     virtual void RemoveTrayIcon() = 0;
     // Posts a request to the apply worker; false when it could not be posted.
     virtual bool PostWorkerRequest(int request, intptr_t param) = 0;
-    // Lower- or mixed-case file name of the foreground window's program; no
-    // value when it cannot be found.
+    // File name and extension of the foreground window's program; no value
+    // when it cannot be found.
     virtual std::optional<std::string> ForegroundExecutableName() = 0;
     virtual void Trace(const std::string& line) = 0;
 
