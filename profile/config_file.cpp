@@ -10,9 +10,8 @@ int32_t ReadFirmwareVersion(const std::string& programFolder, FileLock& lock) {
 
 std::string FirmwareVersionText(int32_t version) {
     if (static_cast<uint32_t>(version) < 100u) return "N/A";
-    std::string text = IniFormatInt(version);
-    text.insert(1, ".");
-    return text;
+    const std::string digits = IniFormatInt(version);
+    return digits.substr(0, 1) + "." + digits.substr(1);
 }
 
 int32_t ReadDeviceFlag(const std::string& path, FileLock& lock) {

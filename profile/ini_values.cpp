@@ -13,6 +13,14 @@ std::string_view CutAtNul(std::string_view text) {
     return nul == std::string_view::npos ? text : text.substr(0, nul);
 }
 
+// The value of a digit in bases up to 36; 36 or more for any other character.
+uint32_t DigitValue(char c) {
+    if (c >= '0' && c <= '9') return static_cast<uint32_t>(c - '0');
+    if (c >= 'a' && c <= 'z') return static_cast<uint32_t>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'Z') return static_cast<uint32_t>(c - 'A' + 10);
+    return 36;
+}
+
 std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
     return std::string(text.substr(0, bufferSize - 1));
@@ -44,9 +52,18 @@ int32_t IniParseInt(std::string_view stored, int32_t fallback) {
     while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    uint32_t base = 10;
+    if (i + 1 < text.size() && text[i] == '0') {
+        const char prefix = text[i + 1];
+        base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+        if (base != 10) i += 2;
+    }
     uint32_t total = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        total = total * 10u + static_cast<uint32_t>(text[i] - '0');
+    for (; i < text.size(); ++i) {
+        const uint32_t digit = DigitValue(text[i]);
+        if (digit >= base) break;
+        total = total * base + digit;
+    }
     if (negative) total = 0u - total;
     return static_cast<int32_t>(total);
 }

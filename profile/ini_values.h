@@ -22,8 +22,9 @@ std::string IniReadValue(std::string_view stored, std::size_t bufferSize);
 std::string IniReadDefault(std::string_view fallback, std::size_t bufferSize);
 
 // The integer read of a value: `fallback` for empty text, otherwise leading
-// control characters and blanks skipped, an optional sign, then decimal
-// digits up to the first other character, wrapping modulo 2^32.
+// control characters and blanks skipped, an optional sign, then digits up to
+// the first other character, wrapping modulo 2^32. Digits are decimal unless
+// a prefix "0x", "0o" or "0b" selects hexadecimal, octal or binary.
 int32_t IniParseInt(std::string_view text, int32_t fallback);
 
 // Integers are written as signed decimal ("%d").

@@ -71,14 +71,17 @@ TEST(IniDocumentRead, StringsFollowThePlatformQuoteAndBufferRules) {
 
 TEST(IniDocumentRead, IntegersTakeLeadingSignedDecimal) {
     const IniDocument doc = IniDocument::Parse(
-        "[S]\na=-12\nb=+7xyz\nc=abc\nd=\ne=\" 42\"\nf=4294967297\ng=0x10\n");
+        "[S]\na=-12\nb=+7xyz\nc=abc\nd=\ne=\" 42\"\nf=4294967297\ng=0x10\nh=-0b101\ni=0X10\nj=0o19\n");
     EXPECT_EQ(doc.GetInt("S", "a", 5), -12);
     EXPECT_EQ(doc.GetInt("S", "b", 5), 7);
     EXPECT_EQ(doc.GetInt("S", "c", 5), 0);
     EXPECT_EQ(doc.GetInt("S", "d", 5), 5);
     EXPECT_EQ(doc.GetInt("S", "e", 5), 42);
     EXPECT_EQ(doc.GetInt("S", "f", 5), 1);  // wraps modulo 2^32
-    EXPECT_EQ(doc.GetInt("S", "g", 5), 0);
+    EXPECT_EQ(doc.GetInt("S", "g", 5), 16);
+    EXPECT_EQ(doc.GetInt("S", "h", 5), -5);
+    EXPECT_EQ(doc.GetInt("S", "i", 5), 0);
+    EXPECT_EQ(doc.GetInt("S", "j", 5), 1);
     EXPECT_EQ(doc.GetInt("S", "missing", -1), -1);
 }
 
