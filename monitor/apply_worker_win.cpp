@@ -7,7 +7,8 @@ namespace {
 constexpr SIZE_T kWorkerStackCommit = 4096;
 }
 
-bool ApplyWorker::Start() {
+bool ApplyWorker::Start(MonitorConnection& connection) {
+    connection_ = &connection;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, kWorkerStackCommit, Run, this, 0, &threadId_);
     if (!thread_) return false;
@@ -40,7 +41,7 @@ DWORD WINAPI ApplyWorker::Run(void* self) {
     PeekMessageA(&m, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // creates the queue
     SetEvent(worker.ready_);
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-        if (m.message == msg::kWorkerRequest) worker.connection_.HandleWorkerRequest(static_cast<int>(m.wParam));
+        if (m.message == msg::kWorkerRequest) worker.connection_->HandleWorkerRequest(static_cast<int>(m.wParam));
     }
     return 0;
 }

@@ -10,13 +10,14 @@ class MonitorConnection;
 
 class ApplyWorker {
 public:
-    explicit ApplyWorker(MonitorConnection& connection) : connection_(connection) {}
+    ApplyWorker() = default;
     ~ApplyWorker() { Stop(); }
     ApplyWorker(const ApplyWorker&) = delete;
     ApplyWorker& operator=(const ApplyWorker&) = delete;
 
-    // Starts the thread and returns once it can take requests.
-    bool Start();
+    // Starts the thread, which hands every request to `connection`, and
+    // returns once it can take requests.
+    bool Start(MonitorConnection& connection);
     // Queues request 1, 2 or 3; false when the thread is not running.
     bool Post(int request, intptr_t param);
     // Asks the thread to end and waits for it, however long the request in
@@ -26,7 +27,7 @@ public:
 private:
     static DWORD WINAPI Run(void* self);
 
-    MonitorConnection& connection_;
+    MonitorConnection* connection_ = nullptr;
     HANDLE thread_ = nullptr;
     DWORD threadId_ = 0;
     HANDLE ready_ = nullptr;
