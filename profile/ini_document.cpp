@@ -165,7 +165,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const std::string text = OneLine(value);
     std::size_t header = FindSection(section);
     if (header == lines_.size()) {
-        InsertLine(lines_.size(), "[" + OneLine(Trim(section)) + "]");
+        std::string header(1, '[');
+        header += OneLine(Trim(section));
+        header += ']';
+        InsertLine(lines_.size(), std::move(header));
         InsertLine(lines_.size(), name + "=" + text);
         return;
     }

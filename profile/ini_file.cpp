@@ -79,9 +79,12 @@ bool IniFile::PutStruct(std::string_view section, std::string_view key, const vo
 }
 
 IniEdit::IniEdit(const std::string& path, FileLock& lock, bool fromEmpty) : guard_(lock), path_(path) {
-    std::string text;
-    if (!fromEmpty) ReadWholeFile(path_, text);
-    document_ = IniDocument::Parse(text);
+    existed_ = ReadWholeFile(path_, original_);
+    document_ = IniDocument::Parse(fromEmpty ? std::string_view() : std::string_view(original_));
 }
 
-bool IniEdit::Commit() { return ReplaceFileText(path_, document_.Text()); }
+bool IniEdit::Commit() {
+    std::string text = document_.Text();
+    if (existed_ && text == original_) return true;
+    return ReplaceFileText(path_, text);
+}

@@ -60,7 +60,9 @@ public:
         document_.PutStruct(section, key, data, size);
     }
 
-    // Writes the new text; false (and the old file intact) on failure.
+    // Writes the new text; false (and the old file intact) on failure. A
+    // text that did not change is not written again: saves of an unchanged
+    // set cost only the reads.
     bool Commit();
 
 private:
@@ -69,6 +71,8 @@ private:
 
     FileLockGuard guard_;
     std::string path_;
+    std::string original_;  // the file's text when the edit began
+    bool existed_ = false;
     IniDocument document_;
 };
 

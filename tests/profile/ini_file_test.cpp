@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -60,6 +60,22 @@ TEST(IniFile, EditWritesOnceOnCommitAndLeavesNoTemporaryFile) {
         abandoned.PutInt("S", "keep", 2);
     }
     EXPECT_EQ(ini.GetInt("S", "keep", 0), 1);
+}
+
+TEST(IniFile, UnchangedTextIsNotRewrittenButAnEmptyNewFileIsCreated) {
+    TempFolder dir;
+    dir.Write("a.ini", "[S]\r\nk=1\r\n");
+    InProcessFileLock lock;
+    const IniFile ini(dir.File("a.ini"), lock);
+    const auto before = std::filesystem::last_write_time(dir.File("a.ini"));
+    std::filesystem::last_write_time(dir.File("a.ini"), before - std::chrono::hours(1));
+    EXPECT_TRUE(ini.PutInt("S", "k", 1));
+    EXPECT_EQ(std::filesystem::last_write_time(dir.File("a.ini")), before - std::chrono::hours(1));
+    EXPECT_TRUE(ini.PutInt("S", "k", 2));
+    EXPECT_NE(std::filesystem::last_write_time(dir.File("a.ini")), before - std::chrono::hours(1));
+
+    EXPECT_TRUE(IniFile(dir.File("empty.ini"), lock).Edit().Commit());
+    EXPECT_TRUE(std::filesystem::exists(dir.File("empty.ini")));
 }
 
 TEST(IniFile, EditFromEmptyReplacesTheWholeFile) {
