@@ -4,10 +4,11 @@
 
 namespace {
 
-// Share of the range covered by value v; an empty range has no travel.
-double RangeFraction(const SliderRange& r, int v) {
+// The part of `span` pixels that value v covers: span * (v - min) / (max - min),
+// multiplied before dividing. An empty range has no travel.
+double SpanAt(const SliderRange& r, int span, int v) {
     if (r.maximum <= r.minimum) return 0.0;
-    return static_cast<double>(v - r.minimum) / (r.maximum - r.minimum);
+    return static_cast<double>(span) * (v - r.minimum) / (r.maximum - r.minimum);
 }
 
 // Raw value at `offset` pixels along a travel of `span` pixels. A travel of
@@ -43,13 +44,12 @@ double SliderThumbRaw(const SliderRange& r, int left, int trackLeft, int trackRi
 
 int SliderThumbLeft(const SliderRange& r, int v, int trackLeft, int trackRight, int width) {
     const int half = width / 2;
-    const double centre =
-        trackLeft + (trackRight - trackLeft - width) * RangeFraction(r, ClampSliderValue(r, v)) + half;
+    const double centre = trackLeft + SpanAt(r, trackRight - trackLeft - width, ClampSliderValue(r, v)) + half;
     return static_cast<int>(std::trunc(centre)) - half;
 }
 
 int SliderSnappedLeft(const SliderRange& r, int value, int trackLeft, int trackRight, int width) {
-    return static_cast<int>(trackLeft + (trackRight - width - trackLeft) * RangeFraction(r, value));
+    return static_cast<int>(trackLeft + SpanAt(r, trackRight - width - trackLeft, value));
 }
 
 int ClampThumbLeft(int left, int trackLeft, int trackRight, int width) {
