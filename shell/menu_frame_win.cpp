@@ -44,6 +44,15 @@ void DrawFrame(HWND window) {
     ReleaseDC(window, dc);
 }
 
+// A menu window whose client area fills the whole window draws its border
+// itself while painting (Wine does); the frame then goes over that border.
+bool BorderInsideClient(HWND window) {
+    RECT client, bounds;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &bounds);
+    return client.right == bounds.right - bounds.left && client.bottom == bounds.bottom - bounds.top;
+}
+
 // Gives the menu its own procedure back and forgets it.
 WNDPROC Restore(HWND window) {
     MenuFrame* frame = FindFrame(window);
@@ -65,6 +74,11 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_NCPAINT:
         DrawFrame(window);
         return 0;
+    case WM_PAINT: {
+        const LRESULT result = CallWindowProcW(oldProc, window, message, wParam, lParam);
+        if (BorderInsideClient(window)) DrawFrame(window);
+        return result;
+    }
     case WM_PRINT: {
         const LRESULT result = CallWindowProcW(oldProc, window, message, wParam, lParam);
         DrawFrame(window, reinterpret_cast<HDC>(wParam));

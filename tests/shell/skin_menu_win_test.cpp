@@ -16,6 +16,7 @@ struct MenuSighting {
     bool hasProperty = false;
     HWND window = nullptr;
     std::vector<RECT> itemRects;
+    COLORREF frame[3] = {};  // pixels (0,0), (1,1), (2,2) of the menu window
 };
 
 HWND g_owner = nullptr;
@@ -28,6 +29,12 @@ void CALLBACK LookAtMenuThenClose(HWND, UINT, UINT_PTR id, DWORD) {
     seen.window = FindWindowA("#32768", nullptr);
     seen.found = seen.window != nullptr;
     seen.hasProperty = seen.found && GetPropA(seen.window, kMenuOldProcProperty) != nullptr;
+    if (seen.found) {
+        RedrawWindow(seen.window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetWindowDC(seen.window);
+        for (int i = 0; i < 3; ++i) seen.frame[i] = GetPixel(dc, i, i);
+        ReleaseDC(seen.window, dc);
+    }
     for (int i = 0; g_menu && i < GetMenuItemCount(g_menu); ++i) {
         RECT rect{};
         GetMenuItemRect(g_owner, g_menu, static_cast<UINT>(i), &rect);
@@ -81,6 +88,9 @@ TEST(MenuFrames, EachShowingOfAMenuIsSubclassedAfresh) {
     for (const MenuSighting& seen : g_sightings) {
         EXPECT_TRUE(seen.found);
         EXPECT_TRUE(seen.hasProperty);
+        EXPECT_EQ(seen.frame[0], RGB(18, 72, 158));
+        EXPECT_EQ(seen.frame[1], RGB(0, 0, 0));
+        EXPECT_EQ(seen.frame[2], RGB(0, 0, 0));
         // Once closed, the menu window no longer carries the subclass.
         EXPECT_TRUE(!IsWindow(seen.window) || !GetPropA(seen.window, kMenuOldProcProperty));
     }
