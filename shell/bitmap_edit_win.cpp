@@ -164,6 +164,11 @@ LRESULT CALLBACK BitmapEdit::EditProc(HWND window, UINT message, WPARAM wParam, 
         break;
     case WM_ERASEBKGND:
         return 1;  // the colour request paints the background
+    case WM_VSCROLL: {
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, TRUE);
+        return result;
+    }
     case WM_NCDESTROY: {
         self->Detach();
         self->window_ = nullptr;

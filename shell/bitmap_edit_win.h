@@ -28,7 +28,7 @@ public:
 
     // Creates the field as a child of `parent` (child and automatic horizontal
     // scroll styles are always added) and gives it its own font.
-    bool Create(HWND parent, int id, const RECT& rect, DWORD style = WS_VISIBLE | WS_BORDER);
+    bool Create(HWND parent, int id, const RECT& rect, DWORD style = WS_VISIBLE);
     HWND Handle() const { return window_; }
 
     void SetNumeric(bool on) { numeric_ = on; }

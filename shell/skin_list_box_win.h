@@ -29,7 +29,7 @@ public:
     SkinListBox& operator=(const SkinListBox&) = delete;
 
     bool Create(HWND parent, int id, const RECT& rect,
-                DWORD style = WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER);
+                DWORD style = WS_VISIBLE | WS_VSCROLL | WS_HSCROLL);
     HWND Handle() const { return window_; }
 
     // Both return the row's index, or -1 when it could not be added.
