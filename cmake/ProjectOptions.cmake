@@ -14,8 +14,7 @@ else()
   endif()
 endif()
 
-# Where `cmake --install` lays out the program folder a user would unzip.
-set(PROGRAM_DIR "." CACHE STRING "Install sub-folder of the program folder")
+option(BUILD_BENCHMARKS "Build the Google Benchmark programs (native-release preset)" OFF)
 
 # Builds a GUI program (no console window under Wine or Windows).
 function(make_gui_program target)
