@@ -1,0 +1,251 @@
+// End to end under Wine: the built hiddriver.dll bound through HidLink,
+// talking to a running VirtualMouse.exe, with arrival, removal and event
+// messages posted to a test window.
+#include "device/hid_link_win.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "hiddriver/mouse_client_win.h"
+
+using namespace vmouse;
+
+namespace {
+
+constexpr UINT kEventMessage = 1325;
+constexpr UINT kArrivalMessage = 1326;
+constexpr DWORD kWaitMs = 3000;
+
+std::array<uint8_t, 8> Cmd(uint8_t b0, uint8_t b1 = 0, uint8_t b2 = 0) {
+    Report8 c{b0, b1, b2};
+    SetChecksum(c);
+    return c;
+}
+
+void CloseMouse() {
+    HWND mouse = FindMouseWindow();
+    if (!mouse) return;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(mouse, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageW(mouse, WM_CLOSE, 0, 0);
+    if (process) {
+        WaitForSingleObject(process, kWaitMs);
+        CloseHandle(process);
+    }
+}
+
+bool StartMouse() {
+    std::wstring program = ModuleFolder() + kProgramFileName;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int i = 0; i < 250 && !FindMouseWindow(); ++i) Sleep(20);
+    return FindMouseWindow() != nullptr;
+}
+
+// Runs mousectl with `arguments` and returns what it printed, with
+// Windows line ends turned into '\n'.
+std::string RunMousectl(const std::wstring& arguments) {
+    SECURITY_ATTRIBUTES inherit{};
+    inherit.nLength = sizeof inherit;
+    inherit.bInheritHandle = TRUE;
+    HANDLE readEnd, writeEnd;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return "(no pipe)";
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = writeEnd;
+    std::wstring commandLine = L"\"" + ModuleFolder() + L"mousectl.exe\" " + arguments;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                        nullptr, nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    std::string output;
+    if (started) {
+        // Read while it runs (its output may exceed the pipe's buffer), but
+        // stop when it has ended rather than at end of file.
+        char buffer[4096];
+        DWORD count, waiting = 0;
+        bool ended = false;
+        const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+        while (GetTickCount64() < deadline) {
+            if (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0 &&
+                ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr)) {
+                output.append(buffer, count);
+                continue;
+            }
+            if (ended) break;
+            ended = WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0;
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(readEnd);
+    std::erase(output, '\r');  // console text mode
+    return output;
+}
+
+class HidLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CloseMouse();  // a mouse left over by an earlier run
+        window_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(window_);
+    }
+    void TearDown() override {
+        link_.Shutdown();
+        CloseMouse();
+        DestroyWindow(window_);
+    }
+
+    // Pumps the test window until `message` arrives, ignoring others.
+    std::optional<MSG> WaitFor(UINT message, DWORD timeoutMs = kWaitMs) {
+        const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+        MSG msg;
+        while (GetTickCount64() < deadline) {
+            while (PeekMessageW(&msg, window_, 0, 0, PM_REMOVE))
+                if (msg.message == message) return msg;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<EventWord> Press(ActionKind kind, int32_t arg = 0, bool release = false) {
+        PressRequest request{static_cast<int32_t>(kind), arg, release ? 1 : 0};
+        auto result = SendToMouse(FindMouseWindow(), Request::Press, &request, sizeof request);
+        if (!result || *result == 0) return std::nullopt;
+        return UnpackEvent(static_cast<uint64_t>(*result));
+    }
+
+    void ExpectEvent(uint16_t high, uint16_t low) {
+        auto msg = WaitFor(kEventMessage);
+        ASSERT_TRUE(msg) << "no event message";
+        EXPECT_EQ(msg->wParam, high);
+        EXPECT_EQ(msg->lParam, low);
+    }
+
+    HidLink link_;
+    HWND window_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(HidLinkTest, MissingLibraryOrExportLeavesTheMouseAbsent) {
+    ASSERT_TRUE(StartMouse());
+    EXPECT_FALSE(link_.Load(ModuleFolder() + L"no such folder\\"));
+    EXPECT_FALSE(link_.IsComplete());
+    EXPECT_FALSE(link_.OpenReportDevice());
+
+    // This library lacks WriteUSB and aborts on any call: it must be
+    // released again and never called, even for the calls it does have.
+    const std::wstring incomplete = ModuleFolder() + L"incomplete\\";
+    EXPECT_FALSE(link_.Load(incomplete));
+    EXPECT_EQ(GetModuleHandleW((incomplete + L"hiddriver.dll").c_str()), nullptr);
+    link_.SetMonitorTarget(window_, kEventMessage, kArrivalMessage);
+    link_.StartDeviceMonitor();
+    link_.OpenFeatureDevice();
+    EXPECT_FALSE(link_.OpenReportDevice());
+    const auto command = Cmd(0x01, 0x88, 0x02);
+    link_.SetFeature(command);
+    std::array<uint8_t, 8> reply{0x82};
+    EXPECT_FALSE(link_.GetFeature(reply));
+    link_.Shutdown();
+    EXPECT_FALSE(WaitFor(kArrivalMessage, 300)) << "an absent library posts nothing";
+}
+
+TEST_F(HidLinkTest, PlugExchangePressAndUnplug) {
+    ASSERT_TRUE(link_.Load(ModuleFolder()));
+    link_.SetMonitorTarget(window_, kEventMessage, kArrivalMessage);
+    link_.StartDeviceMonitor();
+    link_.OpenFeatureDevice();
+    EXPECT_FALSE(link_.OpenReportDevice()) << "nothing plugged in yet";
+
+    ASSERT_TRUE(StartMouse());
+    auto arrival = WaitFor(kArrivalMessage);
+    ASSERT_TRUE(arrival);
+    EXPECT_EQ(arrival->wParam, 1u);
+    link_.OpenFeatureDevice();
+    EXPECT_TRUE(link_.OpenReportDevice());
+
+    // The worker thread exchanges while the window thread keeps running.
+    std::optional<std::array<uint8_t, 8>> reply;
+    std::thread worker([&] {
+        link_.SetFeature(Cmd(0x01, 0x88, 0x02));
+        link_.SetFeature(Cmd(0x04, 0x01, 2));
+        Block128 settings{};
+        settings[0x64] = 0b0111;  // stages 1 to 3
+        link_.SetFeature(Cmd(0x0C, 0x01, 0x80));
+        link_.WriteUSB(std::span(settings).first<64>());
+        link_.WriteUSB(std::span(settings).last<64>());
+        link_.SetFeature(Cmd(0x84, 1));
+        std::array<uint8_t, 8> buffer{0x84, 1};
+        if (link_.GetFeature(buffer)) reply = buffer;
+    });
+    worker.join();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ((*reply)[0], 0x84);
+    EXPECT_EQ((*reply)[2], 2);
+
+    EXPECT_EQ(Press(ActionKind::DpiUp), (EventWord{0x0700, 3}));
+    ExpectEvent(0x0700, 3);
+    EXPECT_FALSE(Press(ActionKind::DpiUp)) << "stage 4 is not enabled";
+    EXPECT_TRUE(Press(ActionKind::Profile, 3));
+    ExpectEvent(0x0800, 3);
+    EXPECT_TRUE(Press(ActionKind::Media, 0x21, true));
+    ExpectEvent(0xF000, 0x0121);
+
+    std::array<uint8_t, 8> profile{0x82};
+    link_.SetFeature(Cmd(0x82));
+    ASSERT_TRUE(link_.GetFeature(profile));
+    EXPECT_EQ(profile[1], 3);
+
+    CloseMouse();
+    auto removal = WaitFor(kArrivalMessage);
+    ASSERT_TRUE(removal);
+    EXPECT_EQ(removal->wParam, 0u);
+    EXPECT_FALSE(link_.OpenReportDevice());
+    EXPECT_FALSE(link_.GetFeature(profile));
+}
+
+TEST_F(HidLinkTest, ClosedChannelsAndMonitorStopExchangesAndMessages) {
+    ASSERT_TRUE(StartMouse());
+    ASSERT_TRUE(link_.Load(ModuleFolder()));
+    link_.SetMonitorTarget(window_, kEventMessage, kArrivalMessage);
+    link_.StartDeviceMonitor();
+    std::array<uint8_t, 8> query{0x82};
+    EXPECT_FALSE(link_.GetFeature(query)) << "the command channel is not open yet";
+    link_.OpenFeatureDevice();
+    EXPECT_TRUE(link_.GetFeature(query));
+    link_.CloseFeatureDevice();
+    EXPECT_FALSE(link_.GetFeature(query));
+
+    EXPECT_TRUE(Press(ActionKind::Save));
+    ExpectEvent(0xC000, 0);
+    link_.StopDeviceMonitor();
+    EXPECT_TRUE(Press(ActionKind::OpenOption));
+    EXPECT_FALSE(WaitFor(kEventMessage, 400)) << "no events after Close_DevMonitor";
+    CloseMouse();
+    EXPECT_FALSE(WaitFor(kArrivalMessage, 400)) << "no removal after Close_DevMonitor";
+}
+
+TEST_F(HidLinkTest, MousectlDrivesTheMouse) {
+    EXPECT_EQ(RunMousectl(L"press save"), "mousectl: the virtual mouse is not plugged in\n");
+    EXPECT_EQ(RunMousectl(L"plug"), "plugged in\n");
+    EXPECT_EQ(RunMousectl(L"plug"), "already plugged in\n");
+    EXPECT_EQ(RunMousectl(L"press profile 4"), "event 0800:0004\n");
+    EXPECT_EQ(RunMousectl(L"press media 0x26 release"), "event F000:0126\n");
+    EXPECT_NE(RunMousectl(L"state").find("current profile 4, report interval 1 ms\n"), std::string::npos);
+    EXPECT_NE(RunMousectl(L"log").find("PRESS profile 4 -> event 0800:0004, now profile 4\n"), std::string::npos);
+    EXPECT_EQ(RunMousectl(L"unplug"), "unplugged\n");
+    EXPECT_EQ(FindMouseWindow(), nullptr);
+}
