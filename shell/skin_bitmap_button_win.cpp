@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "shell/caption_font_win.h"
+#include "shell/gbk_font_win.h"
 #include "shell/owner_draw_win.h"
 
 namespace {

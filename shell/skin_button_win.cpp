@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "shell/caption_font_win.h"
+#include "shell/gbk_font_win.h"
 #include "shell/mask_region_win.h"
 #include "shell/skin_picture_win.h"
 

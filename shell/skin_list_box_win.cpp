@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "shell/gbk_font_win.h"
 #include "shell/list_rename.h"
 #include "shell/owner_draw_win.h"
 #include "shell/skin_list_box_item.h"
@@ -48,14 +49,6 @@ RECT ItemRect(HWND list, int index) {
 }
 
 }  // namespace
-
-HFONT CreateGbkFaceFont(const char* gbkFace, int height, int width, int weight, BYTE family) {
-    wchar_t face[LF_FACESIZE] = {};
-    if (MultiByteToWideChar(936, 0, gbkFace, -1, face, LF_FACESIZE) == 0)
-        MultiByteToWideChar(CP_ACP, 0, gbkFace, -1, face, LF_FACESIZE);
-    return CreateFontW(height, width, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | family, face);
-}
 
 SkinListBox::SkinListBox()
     : textColour_(GetSysColor(COLOR_WINDOWTEXT)),

@@ -17,10 +17,6 @@ constexpr UINT kListRenamedMessage = 0x5F4;       // wParam: new index of the re
 constexpr UINT kListDoubleClickMessage = 0x5F9;   // wParam 0
 constexpr UINT kListRightButtonMessage = 0x6BC;   // wParam 0
 
-// Creates the platform font named by GBK-encoded face bytes, whatever the
-// system's own code page is.
-HFONT CreateGbkFaceFont(const char* gbkFace, int height, int width, int weight, BYTE family);
-
 class SkinListBox {
 public:
     SkinListBox();

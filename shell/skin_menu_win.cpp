@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "shell/skin_list_box_win.h"
+#include "shell/gbk_font_win.h"
 #include "shell/skin_picture_win.h"
 
 SkinMenu::SkinMenu() : menu_(CreatePopupMenu()) {}
