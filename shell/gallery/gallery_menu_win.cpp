@@ -48,7 +48,11 @@ bool GalleryMenu::Open(POINT at) {
     at_ = at;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    if (!thread_) return false;
+    if (!thread_) {
+        CloseHandle(ready_);
+        ready_ = nullptr;
+        return false;
+    }
     WaitForSingleObject(ready_, 10000);
     return owner_ != nullptr;
 }
@@ -61,7 +65,7 @@ bool GalleryMenu::Shown() const {
 
 void GalleryMenu::Close() {
     if (!thread_) return;
-    if (owner_) PostMessageA(owner_, kCloseMenu, 0, 0);
+    if (HWND owner = owner_) PostMessageA(owner, kCloseMenu, 0, 0);
     WaitForSingleObject(thread_, 10000);
     CloseHandle(thread_);
     CloseHandle(ready_);
@@ -71,9 +75,10 @@ void GalleryMenu::Close() {
 DWORD WINAPI GalleryMenu::Run(void* param) {
     auto* self = static_cast<GalleryMenu*>(param);
     InstallMenuFrames();
-    self->owner_ = CreateOwner();
+    HWND owner = CreateOwner();
+    self->owner_ = owner;
     SetEvent(self->ready_);
-    if (!self->owner_) {
+    if (!owner) {
         RemoveMenuFrames();
         return 1;
     }
@@ -100,12 +105,12 @@ DWORD WINAPI GalleryMenu::Run(void* param) {
 
         // The keys a user would press: down to the submenu title, then
         // right to open it with its first item selected.
-        for (int i = 0; i < 4; ++i) PostMessageA(self->owner_, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageA(self->owner_, WM_KEYDOWN, VK_RIGHT, 0);
-        menu.Track(self->owner_, self->at_.x, self->at_.y);
+        for (int i = 0; i < 4; ++i) PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(owner, WM_KEYDOWN, VK_RIGHT, 0);
+        menu.Track(owner, self->at_.x, self->at_.y);
     }
-    DestroyWindow(self->owner_);
     self->owner_ = nullptr;
+    DestroyWindow(owner);
     if (arrow) DestroyIcon(arrow);
     RemoveMenuFrames();
     return 0;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 class GalleryMenu {
 public:
     GalleryMenu() = default;
@@ -25,5 +27,5 @@ private:
     POINT at_{};
     HANDLE thread_ = nullptr;
     HANDLE ready_ = nullptr;  // set when the owner window exists
-    HWND owner_ = nullptr;
+    std::atomic<HWND> owner_ = nullptr;  // lives on the menu thread
 };
