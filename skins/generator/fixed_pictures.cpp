@@ -119,9 +119,12 @@ Image PaintListIcon(ListIcon icon) {
   return canvas.image();
 }
 
+// Menus draw this icon at the system icon size (32 x 32) with its top-left
+// corner 19 pixels left of the item's right edge and 9 pixels above the
+// item, so the arrow sits where that square meets the 19-pixel item row.
 Image PaintSubmenuArrow() {
-  Canvas canvas(16, 16);
-  FillTriangle(canvas.cr(), 8, 8, 8, Direction::Right, theme::kText);
+  Canvas canvas(32, 32);
+  FillTriangle(canvas.cr(), 11, 18, 8, Direction::Right, theme::kText);
   return canvas.image();
 }
 
