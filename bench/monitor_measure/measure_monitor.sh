@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Prints Monitor's apply overhead and resting cost, measured under Wine and
+# Xvfb in the build's own prefix. Usage (from the checkout, after a windows
+# build that includes bench/monitor_measure):
+#   bench/monitor_measure/measure_monitor.sh [build-dir]   (default: build)
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD="$ROOT/${1:-build}/windows"
+export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -c \
+    'wineserver -p; wine "$0" </dev/null; rc=$?; wineserver -k; exit $rc' "$BUILD/bench/monitor_measure/monitor_measure.exe"

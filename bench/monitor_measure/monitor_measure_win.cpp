@@ -1,0 +1,123 @@
+// Measures Monitor.exe under Wine with the virtual mouse:
+//  - apply overhead: time from the apply request to the closing command at
+//    the mouse for a profile that fills all 32 data slots, less the pauses
+//    the mouse's protocol demands, as a share of those pauses (goal < 5%);
+//  - Monitor at rest with the mouse connected: CPU time over a minute and
+//    memory, against a minimal Win32 program in the same Wine.
+// Prints the figures; exits 1 when the apply overhead misses its goal.
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+
+#include "device/apply_changes.h"
+#include "device/device_image.h"
+#include "profile/messages.h"
+#include "tests/device/full_profile.h"
+#include "tests/device/transport_fake.h"
+#include "tests/e2e/e2e_harness_win.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr int kRestSeconds = 60;
+
+long MandatedPauseMs(SharedBlock block) {
+    Log log;
+    FakeTransport transport(log);
+    VirtualClock clock(log);
+    DeviceImage image{};
+    ApplyChangedSettings(transport, clock, block, image, false);
+    return clock.total;
+}
+
+// Milliseconds since midnight of a mouse log line "HH:MM:SS.mmm ...".
+long LogTimeMs(const std::string& line) {
+    int h = 0, m = 0, s = 0, ms = 0;
+    std::sscanf(line.c_str(), "%d:%d:%d.%d", &h, &m, &s, &ms);
+    return ((h * 60L + m) * 60L + s) * 1000L + ms;
+}
+
+long NowMs() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return ((t.wHour * 60L + t.wMinute) * 60L + t.wSecond) * 1000L + t.wMilliseconds;
+}
+
+std::string LastLogLine(const std::string& folder) {
+    FILE* file = std::fopen((folder + "VirtualMouse.log").c_str(), "rb");
+    std::string last;
+    char line[1024];
+    while (file && std::fgets(line, sizeof line, file))
+        if (line[0] != ' ') last = line;
+    if (file) std::fclose(file);
+    return last;
+}
+
+HANDLE OpenByWindow(const char* title) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(FindWindowA(nullptr, title), &id);
+    return OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, id);
+}
+
+double CpuSeconds(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto value = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32) | f.dwLowDateTime; };
+    return static_cast<double>(value(kernel) + value(user)) / 1e7;
+}
+
+void PrintMemory(const char* what, HANDLE process) {
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    std::printf("%-28s working set %6zu KiB, private %6zu KiB\n", what, counters.WorkingSetSize / 1024,
+                counters.PrivateUsage / 1024);
+}
+
+}  // namespace
+
+int main() {
+    ProgramFolder folder;
+    full_profile::BuildFullProfile(folder.Profiles().Profiles[0]);
+    folder.WriteProfiles();
+    folder.MouseCtl("plug");
+    if (!folder.StartMonitor()) return 2;
+    auto reopened = [&] {
+        const auto exchanges = folder.MouseExchanges();
+        return !exchanges.empty() && exchanges.back().rfind("SET 01 88 02", 0) == 0;
+    };
+    if (!WaitFor(reopened, 30s)) return 2;
+    folder.StartProgram("Option.exe");
+    WaitFor([&] { return FindWindowA(nullptr, names::kOptionWindowTitle) != nullptr; });
+
+    SharedBlock block;
+    ReadSharedBlock(block);
+    block.PollingChanged[0] = block.DpiStageChanged[0] = block.SettingsChanged[0] = 1;
+    WriteSharedBlock(block);
+    const long mandated = MandatedPauseMs(block);
+    const long posted = NowMs();
+    PostMessageA(folder.MonitorWindow(), msg::kApplySettings, 0, 0);
+    if (!WaitFor([&] { return folder.Logged("option", "Option 1256 0 0"); }, 120s)) return 2;
+    const long elapsed = LogTimeMs(LastLogLine(folder.Path())) - posted;
+    const double share = 100.0 * static_cast<double>(elapsed - mandated) / static_cast<double>(mandated);
+    std::printf("apply, 32 slots: %ld ms from request to closing command, %ld ms of mandated pauses, "
+                "overhead %ld ms = %.2f%% (goal < 5%%)\n",
+                elapsed, mandated, elapsed - mandated, share);
+
+    HANDLE monitor = OpenByWindow(names::kMonitorWindowTitle);
+    const double cpuBefore = CpuSeconds(monitor);
+    Sleep(kRestSeconds * 1000);
+    const double cpu = CpuSeconds(monitor) - cpuBefore;
+    std::printf("Monitor at rest, mouse connected: %.3f s CPU in %d s (%.3f%%)\n", cpu, kRestSeconds,
+                100.0 * cpu / kRestSeconds);
+    folder.StartProgram("minimal.exe");
+    WaitFor([&] { return FindWindowA(nullptr, "minimal") != nullptr; });
+    HANDLE minimal = OpenByWindow("minimal");
+    PrintMemory("Monitor.exe", monitor);
+    PrintMemory("minimal Win32 program", minimal);
+    CloseHandle(monitor);
+    CloseHandle(minimal);
+    return share < 5.0 ? 0 : 1;
+}
