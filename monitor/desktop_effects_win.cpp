@@ -7,7 +7,7 @@
 #include "monitor/foreground_program_win.h"
 #include "monitor/media_actions_win.h"
 #include "monitor/osd_settings.h"
-#include "monitor/shared_block_link_win.h"
+#include "profile/shared_block_win.h"
 #include "monitor/tray_icon_win.h"
 #include "lan/string_ids.h"
 #include "profile/config_file.h"
@@ -84,9 +84,9 @@ void DesktopEffects::SaveProfiles(const SharedBlock& local) {
     SaveAllProfiles(local, storage);
 }
 
-bool DesktopEffects::CopyToSharedBlock(const SharedBlock& local) { return t_.block.CopyIn(local); }
+bool DesktopEffects::CopyToSharedBlock(const SharedBlock& local) { return t_.block.CopyOut(local); }
 
-bool DesktopEffects::CopyFromSharedBlock(SharedBlock& local) { return t_.block.CopyOut(local); }
+bool DesktopEffects::CopyFromSharedBlock(SharedBlock& local) { return t_.block.CopyIn(local); }
 
 void DesktopEffects::ApplyWindowsMouseSettings(Profile& profile) {
     ::ApplyWindowsMouseSettings(profile, t_.window);

@@ -16,7 +16,7 @@
 
 class ApplyWorker;
 class MediaActions;
-class SharedBlockLink;
+class SharedBlockChannel;
 class TrayIcon;
 
 // What the effects act on; everything is owned by Monitor's window and
@@ -27,7 +27,7 @@ struct DesktopTargets {
     FileLock& fileLock;
     const TextSource& texts;
     WindowsMouseSettings& mouseSettings;
-    SharedBlockLink& block;
+    SharedBlockChannel& block;
     TrayIcon& tray;
     ApplyWorker& worker;
     MediaActions& media;

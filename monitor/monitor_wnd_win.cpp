@@ -122,8 +122,8 @@ bool CMonitorWnd::OnCreate() {
     connection_->LoadOsdSettings();
 
     // A block mutex that already exists belongs to another Monitor.
-    if (!block_.CreateMutexObject()) return false;
-    if (block_.CreateBlock()) block_.CopyIn(local_);
+    if (!block_.CreateBlockMutex()) return false;
+    if (block_.CreateBlock()) block_.CopyOut(local_);
     worker_.Start(*connection_);
     SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     connection_->ConnectAtStartup(openOption_);
@@ -150,7 +150,7 @@ void CMonitorWnd::OnDestroy() {
     CloseSiblingWindows();
     worker_.Stop();
     hid_.Shutdown();
-    block_.Close();
+    block_.Release();
     if (tray_) tray_->Remove();
     if (mouseKey_) RegCloseKey(mouseKey_);
     mouseKey_ = nullptr;
@@ -207,4 +207,4 @@ void CMonitorWnd::ApplyActiveWindowsSettings() {
     if (Profile* active = ActiveProfile(local_)) effects_->ApplyWindowsMouseSettings(*active);
 }
 
-void CMonitorWnd::CopyBlockIn() { block_.CopyOut(local_); }
+void CMonitorWnd::CopyBlockIn() { block_.CopyIn(local_); }

@@ -15,7 +15,7 @@
 #include "monitor/apply_worker_win.h"
 #include "monitor/desktop_effects_win.h"
 #include "monitor/media_actions_win.h"
-#include "monitor/shared_block_link_win.h"
+#include "profile/shared_block_win.h"
 #include "monitor/tray_icon_win.h"
 #include "profile/file_lock_win.h"
 #include "profile/mouse_settings_win.h"
@@ -56,7 +56,7 @@ private:
     NamedMutexFileLock fileLock_;
     RegistryMouseSettings mouseSettings_;
     SharedBlock local_{};
-    SharedBlockLink block_;
+    SharedBlockChannel block_;
     SystemClock windowClock_;
     SystemClock workerClock_;
     ApplyWorker worker_;

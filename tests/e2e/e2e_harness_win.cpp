@@ -9,6 +9,7 @@
 #include "profile/messages.h"
 #include "profile/profile_defaults.h"
 #include "profile/profile_files.h"
+#include "profile/shared_block_win.h"
 #include "profile/windows_mouse_settings.h"
 
 namespace e2e {
@@ -64,21 +65,9 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
-// The block of the running Monitor, mapped for one copy.
-template <typename Copy>
-bool WithSharedBlock(Copy copy) {
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, names::kSharedBlockMapping);
-    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, names::kSharedBlockMutex);
-    void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, kSharedBlockSize) : nullptr;
-    const bool ok = view && mutex && WaitForSingleObject(mutex, 5000) == WAIT_OBJECT_0;
-    if (ok) {
-        copy(view);
-        ReleaseMutex(mutex);
-    }
-    if (view) UnmapViewOfFile(view);
-    if (mapping) CloseHandle(mapping);
-    if (mutex) CloseHandle(mutex);
-    return ok;
+// The block of the running Monitor, opened the way Option opens it.
+bool OpenMonitorBlock(SharedBlockChannel& channel) {
+    return channel.OpenBlockMutex() && channel.OpenBlock() == BlockOpenResult::Opened;
 }
 
 constexpr const char* kStandInNames[] = {"Option.exe", "OsdPanel.exe", "players.exe", "game.exe", "launched.exe", "minimal.exe"};
@@ -246,11 +235,13 @@ bool ProgramFolder::Logged(const std::string& name, const std::string& line) con
 }
 
 bool ReadSharedBlock(SharedBlock& block) {
-    return WithSharedBlock([&](void* view) { std::memcpy(&block, view, kSharedBlockSize); });
+    SharedBlockChannel channel;
+    return OpenMonitorBlock(channel) && channel.CopyIn(block);
 }
 
 bool WriteSharedBlock(const SharedBlock& block) {
-    return WithSharedBlock([&](void* view) { std::memcpy(view, &block, kSharedBlockSize); });
+    SharedBlockChannel channel;
+    return OpenMonitorBlock(channel) && channel.CopyOut(block);
 }
 
 }  // namespace e2e
