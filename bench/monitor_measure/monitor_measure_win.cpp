@@ -32,27 +32,11 @@ long MandatedPauseMs(SharedBlock block) {
     return clock.total;
 }
 
-// Milliseconds since midnight of a mouse log line "HH:MM:SS.mmm ...".
-long LogTimeMs(const std::string& line) {
-    int h = 0, m = 0, s = 0, ms = 0;
-    std::sscanf(line.c_str(), "%d:%d:%d.%d", &h, &m, &s, &ms);
-    return ((h * 60L + m) * 60L + s) * 1000L + ms;
-}
-
+// Milliseconds since midnight, on the clock the mouse's log uses.
 long NowMs() {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return ((t.wHour * 60L + t.wMinute) * 60L + t.wSecond) * 1000L + t.wMilliseconds;
-}
-
-std::string LastLogLine(const std::string& folder) {
-    FILE* file = std::fopen((folder + "VirtualMouse.log").c_str(), "rb");
-    std::string last;
-    char line[1024];
-    while (file && std::fgets(line, sizeof line, file))
-        if (line[0] != ' ') last = line;
-    if (file) std::fclose(file);
-    return last;
 }
 
 HANDLE OpenByWindow(const char* title) {
@@ -100,7 +84,8 @@ int main() {
     const long posted = NowMs();
     PostMessageA(folder.MonitorWindow(), msg::kApplySettings, 0, 0);
     if (!WaitFor([&] { return folder.Logged("option", "Option 1256 0 0"); }, 120s)) return 2;
-    const long elapsed = LogTimeMs(LastLogLine(folder.Path())) - posted;
+    // The closing command is the apply's last exchange.
+    const long elapsed = folder.TimedMouseExchanges().back().timeMs - posted;
     const double share = 100.0 * static_cast<double>(elapsed - mandated) / static_cast<double>(mandated);
     std::printf("apply, 32 slots: %ld ms from request to closing command, %ld ms of mandated pauses, "
                 "overhead %ld ms = %.2f%% (goal < 5%%)\n",

@@ -159,8 +159,8 @@ std::string ProgramFolder::MouseCtl(const std::string& arguments) const {
     return output;
 }
 
-std::vector<std::string> ProgramFolder::MouseExchanges() const {
-    std::vector<std::string> exchanges;
+std::vector<ProgramFolder::TimedExchange> ProgramFolder::TimedMouseExchanges() const {
+    std::vector<TimedExchange> exchanges;
     for (const std::string& line : ReadLines(path_ + "VirtualMouse.log")) {
         // "12:04:59.123 SET   01 88 02 00 00 00 00 74  open"; details are indented.
         if (line.empty() || line[0] == ' ') continue;
@@ -170,9 +170,22 @@ std::vector<std::string> ProgramFolder::MouseExchanges() const {
         if (channel != "SET" && channel != "WRITE") continue;
         const auto start = line.find_first_not_of(' ', line.find(channel) + channel.size());
         const auto end = line.find("  ", start);
-        exchanges.push_back(channel + " " + line.substr(start, end == std::string::npos ? end : end - start));
+        exchanges.push_back({LogTimeMs(time),
+                             channel + " " + line.substr(start, end == std::string::npos ? end : end - start)});
     }
     return exchanges;
+}
+
+std::vector<std::string> ProgramFolder::MouseExchanges() const {
+    std::vector<std::string> exchanges;
+    for (TimedExchange& exchange : TimedMouseExchanges()) exchanges.push_back(std::move(exchange.text));
+    return exchanges;
+}
+
+long LogTimeMs(const std::string& time) {
+    int h = 0, m = 0, s = 0, ms = 0;
+    std::sscanf(time.c_str(), "%d:%d:%d.%d", &h, &m, &s, &ms);
+    return ((h * 60L + m) * 60L + s) * 1000L + ms;
 }
 
 bool ProgramFolder::StartMonitor(const std::string& commandLine) {

@@ -36,6 +36,12 @@ public:
     // Lines of the virtual mouse's log that carry an exchange: "SET 01 88 ..."
     // and "WRITE ..." (channel and hex bytes only).
     std::vector<std::string> MouseExchanges() const;
+    // The same exchanges with the time of day (milliseconds) the mouse logged.
+    struct TimedExchange {
+        long timeMs;
+        std::string text;
+    };
+    std::vector<TimedExchange> TimedMouseExchanges() const;
 
     // Starts Monitor.exe and waits for its window; false when it did not come up.
     bool StartMonitor(const std::string& commandLine = "");
@@ -59,6 +65,9 @@ private:
 };
 
 // Whole-block copies of the running Monitor's shared block, as Option makes them.
+// Milliseconds since midnight of a log time "hh:mm:ss.mmm".
+long LogTimeMs(const std::string& time);
+
 bool ReadSharedBlock(SharedBlock& block);
 bool WriteSharedBlock(const SharedBlock& block);
 

@@ -42,6 +42,29 @@ std::vector<std::string> ExpectedApply(SharedBlock block) {
     return exchanges;
 }
 
+// The same exchanges, each with the pause the protocol mandates before it.
+struct PacedExchange {
+    std::string text;
+    int pauseBeforeMs;
+};
+std::vector<PacedExchange> ExpectedPacedApply(SharedBlock block) {
+    Log log;
+    FakeTransport transport(log);
+    VirtualClock clock(log);
+    DeviceImage image{};
+    ApplyChangedSettings(transport, clock, block, image, false);
+    std::vector<PacedExchange> exchanges;
+    int pause = 0;
+    for (const std::string& entry : log) {
+        if (entry.rfind("sleep ", 0) == 0) pause += std::stoi(entry.substr(6));
+        const bool set = entry.rfind("set ", 0) == 0;
+        if (!set && entry.rfind("write ", 0) != 0) continue;
+        exchanges.push_back({set ? "SET " + entry.substr(4) : "WRITE " + entry.substr(6), pause});
+        pause = 0;
+    }
+    return exchanges;
+}
+
 class MonitorEndToEnd : public ::testing::Test {
 protected:
     // Plugs the mouse, starts Monitor and waits until it has read the
@@ -122,6 +145,38 @@ TEST_F(MonitorEndToEnd, ApplyRequestReachesTheMouseByteForByteAndIsAnswered) {
     const std::vector<std::string> sent(exchanges.begin() + static_cast<long>(before), exchanges.end());
     EXPECT_EQ(sent, ExpectedApply(block));
     EXPECT_TRUE(folder.Logged("osdpanel", ToOsd(msg::kOsdSettings, 0, 0)));
+}
+
+TEST_F(MonitorEndToEnd, DefaultProfileApplyKeepsEveryPauseAndLeavesTheMouseHoldingTheProfile) {
+    StartConnected();
+    StartOption();
+    SharedBlock block;
+    ASSERT_TRUE(ReadSharedBlock(block));
+    block.PollingChanged[0] = block.DpiStageChanged[0] = block.SettingsChanged[0] = 1;
+    ASSERT_TRUE(WriteSharedBlock(block));
+
+    const auto before = folder.TimedMouseExchanges().size();
+    PostMessageA(folder.MonitorWindow(), msg::kApplySettings, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return folder.Logged("option", ToOption(msg::kApplyFinished)); }, 20s));
+
+    const auto timed = folder.TimedMouseExchanges();
+    const auto expected = ExpectedPacedApply(block);
+    ASSERT_EQ(timed.size() - before, expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].text);
+        EXPECT_EQ(timed[before + i].text, expected[i].text);
+        // The log has millisecond stamps; a pause is never cut short.
+        if (i > 0) {
+            EXPECT_GE(timed[before + i].timeMs - timed[before + i - 1].timeMs, expected[i].pauseBeforeMs - 1);
+        }
+    }
+
+    const std::string state = folder.MouseCtl("state");
+    // The mouse's decoded state is the default profile's.
+    for (const char* held : {"settings: DPI 800/1600/2400/4000/6400/8200, stages 1-6 on", "breathing speed 2",
+                             "sensitivity X 100 Y 100", "button 1 -> mouse button left", "slot 33: gun"}) {
+        EXPECT_NE(state.find(held), std::string::npos) << held << "\n" << state;
+    }
 }
 
 TEST_F(MonitorEndToEnd, ApplyRequestWithoutTheMouseIsAnsweredAtOnce) {
