@@ -100,7 +100,7 @@ int main() {
     std::fflush(stdout);
     Sleep(kRestSeconds * 1000);
     const double cpu = CpuSeconds(monitor) - cpuBefore;
-    std::printf("Monitor at rest, mouse connected: %.3f s CPU in %d s (%.3f%%)\n", cpu, kRestSeconds,
+    std::printf("Monitor at rest, mouse connected, as Wine reports it: %.3f s CPU in %d s (%.3f%%)\n", cpu, kRestSeconds,
                 100.0 * cpu / kRestSeconds);
     folder.StartProgram("minimal.exe");
     WaitFor([&] { return FindWindowA(nullptr, "minimal") != nullptr; });
