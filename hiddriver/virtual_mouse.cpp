@@ -198,6 +198,10 @@ std::optional<int> VirtualMouse::NextEnabledStage(int step) const {
 }
 
 std::optional<EventWord> VirtualMouse::Press(const Action& action) {
+    if (action.Kind < ActionKind::Profile || action.Kind > ActionKind::Save) {
+        Log("PRESS", {}, Format("ERROR: unknown action %d; nothing sent", static_cast<int>(action.Kind)));
+        return std::nullopt;
+    }
     const std::string name = DescribeAction(action);
     if (action.Kind == ActionKind::DpiUp || action.Kind == ActionKind::DpiDown) {
         auto stage = NextEnabledStage(action.Kind == ActionKind::DpiUp ? 1 : -1);

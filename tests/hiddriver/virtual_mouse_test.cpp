@@ -185,6 +185,8 @@ TEST_F(VirtualMouseTest, ActionsChangeStateAndProduceEventWords) {
     EXPECT_EQ(mouse.Press({ActionKind::Save}), (EventWord{0xC000, 0}));
     EXPECT_EQ(Last().Text, "save -> event C000:0000, save the profiles");
     EXPECT_EQ(Last().Channel, "PRESS");
+    EXPECT_FALSE(mouse.Press({static_cast<ActionKind>(42)})) << "a garbled request reports nothing";
+    EXPECT_EQ(Last().Text, "ERROR: unknown action 42; nothing sent");
 }
 
 TEST_F(VirtualMouseTest, DpiStagesStayWithinTheEnabledMask) {
