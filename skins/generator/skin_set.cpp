@@ -39,28 +39,14 @@ void WriteWindow(const WindowLayout& layout, const std::vector<MaskSpec>& masks,
   for (const auto& [key, state] : sheets) WriteBmp(dir / SheetFileName(layout, key), PaintSheet(layout, masks, state));
 }
 
-struct ResourcePicture {
-  int id;
-  const char* type;
-  const char* file;
-};
-
 void WriteResources(const fs::path& dir) {
   Write(dir / "app_icon.ico", EncodeIcon(PaintProgramIcon()));
-  const std::pair<ListIcon, ResourcePicture> listIcons[] = {
-      {ListIcon::Clock, {135, "BITMAP", "list_clock.bmp"}},
-      {ListIcon::ArrowUp, {137, "BITMAP", "list_arrow_up.bmp"}},
-      {ListIcon::ArrowDown, {138, "BITMAP", "list_arrow_down.bmp"}},
-      {ListIcon::Mouse, {146, "BITMAP", "list_mouse.bmp"}},
-      {ListIcon::FolderClosed, {151, "BITMAP", "list_folder_closed.bmp"}},
-      {ListIcon::FolderOpen, {152, "BITMAP", "list_folder_open.bmp"}}};
-  std::string rc = "// Pictures with fixed resource numbers; include from a program's .rc file.\r\n";
-  rc += "128 ICON \"app_icon.ico\"\r\n";
-  for (const auto& [icon, res] : listIcons) {
-    WriteBmp(dir / res.file, PaintListIcon(icon));
-    rc += std::to_string(res.id) + " " + res.type + " \"" + res.file + "\"\r\n";
-  }
-  Write(dir / "skin_pictures.rc", std::vector<uint8_t>(rc.begin(), rc.end()));
+  // The file names that skins/skin_pictures.rc gives resource numbers.
+  const std::pair<ListIcon, const char*> listIcons[] = {
+      {ListIcon::Clock, "list_clock.bmp"},          {ListIcon::ArrowUp, "list_arrow_up.bmp"},
+      {ListIcon::ArrowDown, "list_arrow_down.bmp"}, {ListIcon::Mouse, "list_mouse.bmp"},
+      {ListIcon::FolderClosed, "list_folder_closed.bmp"}, {ListIcon::FolderOpen, "list_folder_open.bmp"}};
+  for (const auto& [icon, file] : listIcons) WriteBmp(dir / file, PaintListIcon(icon));
   Write(dir / "submenu_arrow.ico", EncodeIcon({PaintSubmenuArrow()}));
   Write(dir / "hand.cur", EncodeCursor(PaintHandCursor(), kHandHotX, kHandHotY));
 }

@@ -21,6 +21,6 @@ SkinSources ReadSkinSources(const std::string& dir);
 std::vector<std::string> CheckSkinSources(const SkinSources& sources);
 
 // Writes the skins folder content to `skinsDir` and the resource
-// pictures (with a skin_pictures.rc listing them) to `resourceDir`.
+// pictures to `resourceDir`.
 // Throws std::runtime_error when a file cannot be written.
 void WriteSkinSet(const SkinSources& sources, const std::string& skinsDir, const std::string& resourceDir);

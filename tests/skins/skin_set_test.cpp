@@ -210,7 +210,7 @@ TEST(SkinSet, ResourcePicturesExist) {
     EXPECT_EQ(picture.height, 16) << icon;
     EXPECT_EQ(picture.rgb(0, 15), (Rgb{255, 0, 255})) << icon << ": corner should be transparent magenta";
   }
-  for (const char* file : {"app_icon.ico", "submenu_arrow.ico", "hand.cur", "skin_pictures.rc"})
+  for (const char* file : {"app_icon.ico", "submenu_arrow.ico", "hand.cur"})
     EXPECT_TRUE(fs::exists(kResources / file)) << file;
   const auto icon = ReadFileBytes((kResources / "app_icon.ico").string());
   ASSERT_TRUE(icon);
