@@ -32,18 +32,6 @@ void Trace(const char* format, double value) {
     OutputDebugStringA(line);
 }
 
-// Windows of both classes keep their object in the user data, set from the
-// creation parameter.
-template <typename Object>
-Object* AttachedObject(HWND window, UINT message, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* object = static_cast<Object*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-        return object;
-    }
-    return reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
 // Copies `picture` onto the window through a memory bitmap, so a repaint
 // never shows a half-drawn state.
 void PaintBuffered(HWND window, HBITMAP picture) {
@@ -101,7 +89,7 @@ bool SliderThumb::Create(HWND track, int id, const std::string& picturePath, int
     top_ = top;
     owner_ = track;
     id_ = id;
-    RegisterOnce(kThumbClass, Proc);
+    RegisterOnce(kThumbClass, AttachedWindowProc<SliderThumb>);
     // Created centred on the track's top-left corner, then placed at value 0.
     window_ = CreateWindowExA(WS_EX_TRANSPARENT, kThumbClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, -width_ / 2,
                               -height_ / 2, width_, height_, track, nullptr, GetModuleHandleA(nullptr), this);
@@ -198,18 +186,6 @@ LRESULT SliderThumb::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT CALLBACK SliderThumb::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = AttachedObject<SliderThumb>(window, message, lParam);
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCCREATE) self->window_ = window;
-    if (message == WM_NCDESTROY) {
-        self->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->OnMessage(message, wParam, lParam);
-}
-
 // ---- track ----
 
 SliderTrack::SliderTrack() = default;
@@ -232,7 +208,7 @@ bool SliderTrack::Create(const std::string& thumbPicturePath, int left, int top,
     rect_ = {left, top, right, bottom};
     owner_ = owner;
     id_ = id;
-    RegisterOnce(kTrackClass, Proc);
+    RegisterOnce(kTrackClass, AttachedWindowProc<SliderTrack>);
     return CreateWindowExA(0, kTrackClass, "", WS_CHILD | WS_VISIBLE, left, top, right - left, bottom - top, owner,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                            this) != nullptr;
@@ -310,16 +286,4 @@ LRESULT SliderTrack::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         return DefWindowProcA(window_, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK SliderTrack::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = AttachedObject<SliderTrack>(window, message, lParam);
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCCREATE) self->window_ = window;
-    if (message == WM_NCDESTROY) {
-        self->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->OnMessage(message, wParam, lParam);
 }

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "shell/attached_window_win.h"
 #include "shell/slider_math.h"
 
 constexpr UINT kSliderValueMessage = 0x446;
@@ -33,7 +34,8 @@ public:
     bool Dragging() const { return dragging_; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    template <typename Object>
+    friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int Left() const;
     void MoveTo(int left);
@@ -80,7 +82,8 @@ public:
     int Value() const { return thumb_.Value(); }
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+    template <typename Object>
+    friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnClick(LPARAM lParam);
     void Paint();
