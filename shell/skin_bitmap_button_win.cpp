@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "shell/gbk_font_win.h"
 #include "shell/owner_draw_win.h"
 
 namespace {
@@ -38,25 +37,6 @@ bool SkinBitmapButton::Attach(HWND button) {
     SendMessageA(window_, BM_SETSTYLE, static_cast<WPARAM>(style & 0xFFFF), TRUE);
     DrawItemBySelf(window_);
     return true;
-}
-
-void SkinBitmapButton::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
-    pictures_.Cut(window_, rect, normal, over, down, disable);
-    if (window_) Repaint();
-}
-
-void SkinBitmapButton::SetCaption(std::string caption) {
-    caption_ = std::move(caption);
-    if (window_) Repaint();
-}
-
-void SkinBitmapButton::SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable) {
-    colours_ = {normal, over, down, disable};
-}
-
-void SkinBitmapButton::SetFont(int height, int width) {
-    fontHeight_ = height;
-    fontWidth_ = width;
 }
 
 void SkinBitmapButton::SetSelected(bool selected) {
@@ -204,27 +184,22 @@ void SkinBitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     look.hover = hover_;
     RECT client;
     GetClientRect(window_, &client);
-    DrawBuffered(item.hDC, client, pictures_.Get(BitmapButtonPicture(look)),
+    DrawBuffered(item.hDC, client, Picture(BitmapButtonPicture(look)),
                  [&](HDC memory) { DrawOverPicture(memory, client, look); });
 }
 
 void SkinBitmapButton::DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) {
-    if (caption_.empty()) return;
-    HFONT font = CreateCaptionFont(fontHeight_, fontWidth_);
-    HGDIOBJ oldFont = SelectObject(memory, font);
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, BitmapButtonTextColour(colours_, look));
-    RECT box = client;
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-    if (const auto inset = CaptionLeftInset(textMode_)) {
-        box.left += *inset;
-        format |= DT_LEFT;
-    } else {
-        format |= DT_CENTER;
-    }
-    DrawTextA(memory, caption_.c_str(), static_cast<int>(caption_.size()), &box, format);
-    SelectObject(memory, oldFont);
-    DeleteObject(font);
+    WriteCaption(memory, BitmapButtonTextColour(TextColours(), look), [&](const char* text, int length) {
+        RECT box = client;
+        UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+        if (const auto inset = CaptionLeftInset(TextMode())) {
+            box.left += *inset;
+            format |= DT_LEFT;
+        } else {
+            format |= DT_CENTER;
+        }
+        DrawTextA(memory, text, length, &box, format);
+    });
 }
 
 bool SkinBitmapButton::OnExtraMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

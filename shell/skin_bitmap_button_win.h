@@ -8,12 +8,12 @@
 
 #include <string>
 
+#include "shell/button_face_win.h"
 #include "shell/button_look.h"
-#include "shell/button_pictures_win.h"
 
-class SkinBitmapButton {
+class SkinBitmapButton : public ButtonFace {
 public:
-    SkinBitmapButton() = default;
+    SkinBitmapButton() : ButtonFace(kBitmapButtonTextColours, 15, 0) {}
     virtual ~SkinBitmapButton();
     SkinBitmapButton(const SkinBitmapButton&) = delete;
     SkinBitmapButton& operator=(const SkinBitmapButton&) = delete;
@@ -24,17 +24,11 @@ public:
     // template): owner-drawn from now on and out of the tab order.
     bool Attach(HWND button);
 
-    void SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
-    void SetCaption(std::string caption);
-    void SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable);
-    void SetFont(int height, int width);
-    void SetTextMode(int mode) { textMode_ = mode; }
     void SetToggleMode(bool on) { toggleMode_ = on; }
     void SetSelected(bool selected);
     void SetTooltip(const std::string& text, bool activate);
     void Enable(bool enabled);
 
-    HWND Handle() const { return window_; }
     bool Selected() const { return selected_; }
     bool Hover() const { return hover_; }
     HWND Tooltip() const { return tooltip_; }
@@ -54,17 +48,9 @@ private:
     void ActivateOwner();
     void Draw(const DRAWITEMSTRUCT& item);
     void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
-    void Repaint() { InvalidateRect(window_, nullptr, FALSE); }
 
-    HWND window_ = nullptr;
     WNDPROC buttonProc_ = nullptr;
     HWND tooltip_ = nullptr;
-    ButtonPictures pictures_;
-    std::string caption_;
-    ButtonTextColours colours_ = kBitmapButtonTextColours;
-    int fontHeight_ = 15;
-    int fontWidth_ = 0;
-    int textMode_ = 4;
     bool selected_ = false;
     bool toggleMode_ = false;
     bool hover_ = false;

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "shell/gbk_font_win.h"
 #include "shell/mask_region_win.h"
 #include "shell/skin_picture_win.h"
 
@@ -50,25 +49,6 @@ bool SkinButton::Create(HWND parent, int id, const RECT& rect) {
         if (!SetWindowRgn(window_, outline, TRUE)) DeleteObject(outline);
     }
     return true;
-}
-
-void SkinButton::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
-    pictures_.Cut(window_, rect, normal, over, down, disable);
-    if (window_) Repaint();
-}
-
-void SkinButton::SetCaption(std::string caption) {
-    caption_ = std::move(caption);
-    if (window_) Repaint();
-}
-
-void SkinButton::SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable) {
-    colours_ = {normal, over, down, disable};
-}
-
-void SkinButton::SetFont(int height, int width) {
-    fontHeight_ = height;
-    fontWidth_ = width;
 }
 
 void SkinButton::SetLatched(bool latched) {
@@ -166,21 +146,15 @@ void SkinButton::Paint() {
     HDC dc = BeginPaint(window_, &ps);
     RECT client;
     GetClientRect(window_, &client);
-    DrawBuffered(dc, client, pictures_.Get(picture), [&](HDC memory) {
-        if (caption_.empty()) return;
-        HFONT font = CreateCaptionFont(fontHeight_, fontWidth_);
-        HGDIOBJ oldFont = SelectObject(memory, font);
-        SetBkMode(memory, TRANSPARENT);
-        SetTextColor(memory, SkinButtonTextColour(colours_, picture));
-        if (textMode_ == 5) {
-            TextOutA(memory, 40, 6, caption_.c_str(), static_cast<int>(caption_.size()));
-        } else {
-            RECT box = client;
-            DrawTextA(memory, caption_.c_str(), static_cast<int>(caption_.size()), &box,
-                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        }
-        SelectObject(memory, oldFont);
-        DeleteObject(font);
+    DrawBuffered(dc, client, Picture(picture), [&](HDC memory) {
+        WriteCaption(memory, SkinButtonTextColour(TextColours(), picture), [&](const char* text, int length) {
+            if (TextMode() == 5) {
+                TextOutA(memory, 40, 6, text, length);
+            } else {
+                RECT box = client;
+                DrawTextA(memory, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            }
+        });
     });
     EndPaint(window_, &ps);
 }

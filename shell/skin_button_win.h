@@ -8,12 +8,12 @@
 
 #include <string>
 
+#include "shell/button_face_win.h"
 #include "shell/button_look.h"
-#include "shell/button_pictures_win.h"
 
-class SkinButton {
+class SkinButton : public ButtonFace {
 public:
-    SkinButton() = default;
+    SkinButton() : ButtonFace(kSkinButtonTextColours, 14, 6) {}
     ~SkinButton();
     SkinButton(const SkinButton&) = delete;
     SkinButton& operator=(const SkinButton&) = delete;
@@ -23,16 +23,10 @@ public:
     // Creates the visible child at `rect` and gives it its outline.
     bool Create(HWND parent, int id, const RECT& rect);
 
-    void SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
-    void SetCaption(std::string caption);
-    void SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable);
-    void SetFont(int height, int width);
-    void SetTextMode(int mode) { textMode_ = mode; }
     void SetToggleMode(bool on) { toggleMode_ = on; }
     void SetLatched(bool latched);
     void Enable(bool enabled);
 
-    HWND Handle() const { return window_; }
     int State() const { return clicks_.State(); }
     bool Latched() const { return clicks_.Latched(); }
     // The picture the next repaint shows.
@@ -46,19 +40,11 @@ private:
     void OnRelease(POINT point);
     void Paint();
     bool InsideOutline(POINT point) const;
-    void Repaint() { InvalidateRect(window_, nullptr, FALSE); }
 
-    HWND window_ = nullptr;
     WNDPROC classProc_ = nullptr;
     HRGN hitRegion_ = nullptr;
     HBITMAP maskBitmap_ = nullptr;
     std::string maskPath_;
-    ButtonPictures pictures_;
-    std::string caption_;
     SkinButtonClicks clicks_;
     bool toggleMode_ = false;
-    ButtonTextColours colours_ = kSkinButtonTextColours;
-    int fontHeight_ = 14;
-    int fontWidth_ = 6;
-    int textMode_ = 4;
 };
