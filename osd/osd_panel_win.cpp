@@ -7,7 +7,10 @@
 
 #include "monitor/osd_settings.h"
 #include "osd/osd_notice.h"
+#include "profile/file_lock_win.h"
+#include "profile/ini_file.h"
 #include "profile/messages.h"
+#include "profile/program_folder_win.h"
 
 namespace {
 
@@ -30,38 +33,28 @@ struct Panel {
 
 Panel g_panel;
 
-std::string ProgramFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    const auto slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+// config.ini is shared with Monitor and Option: every change goes through
+// the file lock all three programs take, so no program's key is lost.
+NamedMutexFileLock& FilesLock() {
+    static NamedMutexFileLock lock;
+    return lock;
 }
 
-std::string ConfigPath() { return g_panel.folder + "config.ini"; }
-
-std::string ReadIniText(const std::string& file, const char* section, const char* key) {
-    char buffer[2048] = {};
-    GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, file.c_str());
-    return buffer;
-}
+IniFile ConfigFile() { return IniFile(g_panel.folder + "config.ini", FilesLock()); }
 
 // Writes the default settings record (profile notices on) when config.ini
 // holds none, so Monitor announces profile changes from the first start.
 void EnsureSettingsRecord() {
     OsdSettings settings;
-    const std::string config = ConfigPath();
-    if (GetPrivateProfileStructA(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(),
-                                 static_cast<UINT>(settings.bytes.size()), config.c_str()))
-        return;
+    const IniFile config = ConfigFile();
+    if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size())) return;
     settings = OsdSettings::Defaults();
-    WritePrivateProfileStructA(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(),
-                               static_cast<UINT>(settings.bytes.size()), config.c_str());
+    config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size());
 }
 
 std::string ProfileName(int index) {
-    const std::string file = g_panel.folder + "config\\Default" + std::to_string(index) + ".gmp";
-    return ReadIniText(file, "Setting", "ProFileName");
+    const IniFile profile(g_panel.folder + "config\\Default" + std::to_string(index) + ".gmp", FilesLock());
+    return profile.GetString("Setting", "ProFileName", "");
 }
 
 void Place(HWND window) {
@@ -121,7 +114,7 @@ void OnShowRequest(HWND window, WPARAM kind, LPARAM param) {
         const int index = static_cast<int>((static_cast<DWORD>(param) >> 16) & 0xFFFF);
         Show(window, ProfileNoticeText(index, ProfileName(index)));
     } else if (kind == msg::kOsdShowMessage) {
-        Show(window, ReadIniText(ConfigPath(), kOsdTextSection, kOsdTextKey));
+        Show(window, ConfigFile().GetString(kOsdTextSection, kOsdTextKey, ""));
     }
 }
 
@@ -154,7 +147,7 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (FindWindowA(nullptr, names::kOsdWindowTitle)) return 0;  // one display is enough
-    g_panel.folder = ProgramFolder();
+    g_panel.folder = RunningProgramFolder();
     EnsureSettingsRecord();
 
     WNDCLASSA wc = {};
