@@ -60,7 +60,10 @@ std::string ModifierNames(uint8_t bits) {
         if (!text.empty()) text += '+';
         text += kNames[bit];
     }
-    if (bits & 0xF0) text += (text.empty() ? "" : "+") + Hex("modifiers 0x%02X", bits & 0xF0u);
+    if (bits & 0xF0) {
+        if (!text.empty()) text += '+';
+        text += Hex("modifiers 0x%02X", bits & 0xF0u);
+    }
     return text;
 }
 

@@ -14,7 +14,9 @@ std::string FieldValue(const Profile& profile, const ProfileKey& key) {
         case ProfileKeyKind::Text: {
             const void* end = std::memchr(field, 0, key.size);
             const std::size_t n = end ? static_cast<std::size_t>(static_cast<const uint8_t*>(end) - field) : key.size;
-            return "'" + std::string(reinterpret_cast<const char*>(field), n) + "'";
+            std::string quoted = "'";
+            quoted.append(reinterpret_cast<const char*>(field), n);
+            return quoted + '\'';
         }
         case ProfileKeyKind::Int32: {
             int32_t value;
