@@ -278,6 +278,7 @@ TEST_F(MonitorEndToEnd, ForegroundProgramBoundInAProfileSwitchesToIt) {
 TEST_F(MonitorEndToEnd, MediaButtonsDriveThePlayerOfTheActiveProfile) {
     folder.Profiles().Profiles[0].MediaOption = 3;  // Winamp
     folder.Profiles().Profiles[1].MediaOption = 2;  // RealPlayer
+    folder.Profiles().Profiles[2].MediaOption = 1;  // iTunes
     folder.WriteProfiles();
     StartConnected();
     folder.StartProgram("players.exe");
@@ -299,6 +300,21 @@ TEST_F(MonitorEndToEnd, MediaButtonsDriveThePlayerOfTheActiveProfile) {
     ASSERT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "CurrentProfile") == "1"; }));
     folder.MouseCtl("press media 0x21");
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("players", Message("GeminiWindowClass", WM_COMMAND, 65739)); }));
+
+    // iTunes takes Ctrl+Right for the next track and the space bar for play/pause.
+    folder.MouseCtl("press profile 3");
+    ASSERT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "CurrentProfile") == "2"; }));
+    const auto seen = folder.LogOf("players").size();
+    folder.MouseCtl("press media 0x21");
+    folder.MouseCtl("press media 0x23");
+    ASSERT_TRUE(WaitFor([&] { return folder.LogOf("players").size() >= seen + 6; }));
+    const auto log = folder.LogOf("players");
+    const std::vector<std::string> itunes(log.begin() + static_cast<long>(seen), log.end());
+    const std::vector<std::string> expected = {
+        Message("iTunes", WM_KEYDOWN, VK_CONTROL, 0x001D0001), Message("iTunes", WM_KEYDOWN, VK_RIGHT, 0x014D0001),
+        Message("iTunes", WM_KEYUP, VK_RIGHT, 0xC14D0001),     Message("iTunes", WM_KEYUP, VK_CONTROL, 0xC01D0001),
+        Message("iTunes", WM_KEYDOWN, VK_SPACE, 0x00390001),   Message("iTunes", WM_KEYUP, VK_SPACE, 0xC0390001)};
+    EXPECT_EQ(itunes, expected);
 }
 
 TEST_F(MonitorEndToEnd, RunProgramButtonStartsTheProgramOfThatButton) {
