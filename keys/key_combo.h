@@ -1,0 +1,21 @@
+// The modifier byte of a key combination and its caption.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "keys/key_conversion.h"
+
+// Bits of the modifier byte stored after the key's usage. With kKeyAlone set
+// no modifier applies, whatever the other bits hold.
+enum ModifierBit : uint8_t {
+    kKeyAlone = 0x01,
+    kModShift = 0x02,
+    kModCtrl = 0x04,
+    kModAlt = 0x08,
+    kModWin = 0x10,
+};
+
+// "Shift+Ctrl+A" for usage 0x04 with Shift and Ctrl; the key's name alone
+// when kKeyAlone is set.
+std::string KeyComboCaption(uint32_t usage, uint8_t modifiers, MapVirtualKeyFunction map);
