@@ -8,6 +8,12 @@
 #include <string>
 #include <string_view>
 
+// Posted to the field's owner after every change: wParam = value, lParam =
+// the field's control id.
+inline constexpr unsigned kSpinEditChangedMessage = 0x045A;
+// Control id of the edit inside the field.
+inline constexpr int kSpinEditEditId = 401;
+
 class SpinEditModel {
 public:
     using NewText = std::optional<std::string>;
