@@ -13,6 +13,7 @@ MainWindowModel::MainWindowModel(const MainWindowParts& parts)
 void MainWindowModel::Initialise() {
     const StartupProfiles startup = LoadStartupProfiles(*handedOver_, parts_.monitor, parts_.storage, parts_.texts);
     source_ = startup.source;
+    blockOpen_ = startup.blockOpen;
     if (startup.viewFailed) parts_.view.ShowMapViewFailed();
     parts_.stores.Load();
     *edited_ = *handedOver_;
@@ -40,7 +41,7 @@ void MainWindowModel::Apply() {
     if (applyPending_) return;
     parts_.view.SetApplyBusy(true);
     ComputeChangeFlags(*edited_, *handedOver_);
-    parts_.monitor.CopyOut(*edited_);
+    CopyToMonitor(*edited_);
     parts_.storage.SaveProfiles(*edited_);
     const bool monitorRuns = parts_.monitor.PostApply();
     ClearAppliedFlags(*edited_);
@@ -125,4 +126,9 @@ void MainWindowModel::ShowCurrentProfile() {
     parts_.view.RefreshPages();
 }
 
-bool MainWindowModel::ReloadHandedOver() { return parts_.monitor.CopyIn(*handedOver_); }
+bool MainWindowModel::HaveBlock() {
+    // Without the block an apply would make Monitor send its old copy to
+    // the mouse: Monitor may have started since, so look again.
+    if (!blockOpen_) blockOpen_ = parts_.monitor.OpenBlock() == BlockOpenResult::Opened;
+    return blockOpen_;
+}

@@ -76,14 +76,20 @@ public:
 
 private:
     void ShowCurrentProfile();
+    // Whole-block copies to and from Monitor. Without a block they first
+    // try to open it: Monitor may have started after this window.
+    bool HaveBlock();
+    bool CopyFromMonitor(SharedBlock& local) { return HaveBlock() && parts_.monitor.CopyIn(local); }
+    bool CopyToMonitor(const SharedBlock& local) { return HaveBlock() && parts_.monitor.CopyOut(local); }
     // Copies the block into the handed-over copy; false when there is none.
-    bool ReloadHandedOver();
+    bool ReloadHandedOver() { return CopyFromMonitor(*handedOver_); }
 
     MainWindowParts parts_;
     std::unique_ptr<SharedBlock> handedOver_;
     std::unique_ptr<SharedBlock> edited_;
     ProfileSource source_ = ProfileSource::Defaults;
     int page_ = kBasicPage;
+    bool blockOpen_ = false;
     bool applyPending_ = false;
     bool connectionChecked_ = false;
 };

@@ -6,11 +6,12 @@ StartupProfiles LoadStartupProfiles(SharedBlock& handedOver, MonitorLink& monito
                                     const TextSource& texts) {
     ResetSharedProfiles(handedOver);
     const BlockOpenResult opened = monitor.OpenBlock();
+    const bool open = opened == BlockOpenResult::Opened;
     const bool viewFailed = opened == BlockOpenResult::ViewFailed;
-    if (opened == BlockOpenResult::Opened && monitor.CopyIn(handedOver)) return {ProfileSource::SharedBlock, false};
-    if (storage.LoadProfiles(handedOver)) return {ProfileSource::ProfileFiles, viewFailed};
+    if (open && monitor.CopyIn(handedOver)) return {ProfileSource::SharedBlock, true, false};
+    if (storage.LoadProfiles(handedOver)) return {ProfileSource::ProfileFiles, open, viewFailed};
     // The defaults are built on a cleared set, whatever a failed load left.
     ResetSharedProfiles(handedOver);
     BuildDefaultProfiles(handedOver, texts);
-    return {ProfileSource::Defaults, viewFailed};
+    return {ProfileSource::Defaults, open, viewFailed};
 }

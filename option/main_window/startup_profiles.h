@@ -10,6 +10,7 @@ enum class ProfileSource { SharedBlock, ProfileFiles, Defaults };
 
 struct StartupProfiles {
     ProfileSource source;
+    bool blockOpen;   // the block was opened (even when it could not be copied)
     bool viewFailed;  // the block exists but could not be mapped: tell the user once
 };
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "main_window_fakes.h"
 #include "option/main_window/main_window_model.h"
 #include "profile/messages.h"
+#include "tests/profile/temp_folder.h"
 
 namespace {
 
@@ -162,12 +164,28 @@ TEST_F(MainWindowModelTest, ApplyWithoutMonitorSavesTheFilesAndReEnablesAtOnce) 
     model.SelectProfile(4);
     log.clear();
     model.Apply();
-    EXPECT_EQ(log, (Log{"busy", "copy out", "save files", "post 1224 (no window)", "save macros", "idle"}));
+    EXPECT_EQ(log, (Log{"busy", "open block", "save files", "post 1224 (no window)", "save macros", "idle"}));
     EXPECT_EQ(storage.files.CurrentProfile, 4);
     EXPECT_FALSE(model.ApplyPending());
     // The next apply finds nothing changed.
     model.Apply();
     EXPECT_EQ(storage.files.ProfileChanged, 0);
+}
+
+TEST_F(MainWindowModelTest, MonitorStartedAfterOptionGetsTheAppliedBlock) {
+    monitor.opening = BlockOpenResult::Missing;
+    Start();
+    model.SelectProfile(3);
+    monitor.opening = BlockOpenResult::Opened;  // Monitor starts
+    log.clear();
+    model.Apply();
+    EXPECT_EQ(log, (Log{"busy", "open block", "copy out", "save files", "post 1224", "save macros"}));
+    EXPECT_EQ(monitor.block.CurrentProfile, 3);
+    // From now on the block is used without opening it again.
+    log.clear();
+    model.HandleMonitorMessage(msg::kApplyFinished);
+    model.HandleMonitorMessage(msg::kDeviceStateRead);
+    EXPECT_EQ(log, (Log{"idle", "copy in", "mark 3", "refresh pages"}));
 }
 
 TEST_F(MainWindowModelTest, LateApplyFinishedDoesNotReleaseAnything) {
@@ -237,14 +255,14 @@ TEST_F(MainWindowModelTest, MessagesWithoutABlockOrWithABadProfileNumberChangeNo
     Start();
     for (unsigned message : {msg::kDeviceStateRead, msg::kDpiStageChanged, msg::kPollingRateChanged})
         EXPECT_TRUE(model.HandleMonitorMessage(message));
-    EXPECT_EQ(log, (Log{"copy in", "copy in", "copy in"}));
+    EXPECT_EQ(log, (Log{"open block", "open block", "open block"}));
     EXPECT_STREQ(model.Edited().Profiles[0].ProFileName, "file0");
 
     monitor.opening = BlockOpenResult::Opened;
     monitor.block.CurrentProfile = 9;  // garbled: no profile to take the stage from
     log.clear();
     EXPECT_TRUE(model.HandleMonitorMessage(msg::kDpiStageChanged));
-    EXPECT_EQ(log, Log{"copy in"});
+    EXPECT_EQ(log, (Log{"open block", "copy in"}));
     EXPECT_FALSE(model.HandleMonitorMessage(msg::kApplySettings));
 }
 
@@ -263,6 +281,25 @@ TEST_F(MainWindowModelTest, ConnectedMouseShowsNoWarning) {
     Start();
     model.CheckConnection();
     EXPECT_EQ(view.warnings, 0);
+}
+
+TEST_F(MainWindowModelTest, ImportChangesOnlyTheEditedCopyAndRedisplaysWhenAProfileWasRead) {
+    Start();
+    TempFolder folder;
+    folder.Write("config/keep", "");
+    folder.Write("in.gmp", "[Setting]\r\nProFileName=Imported\r\n");
+    InProcessFileLock lock;
+    struct : FileAttributes {
+        void MarkHiddenAndArchive(const std::string&) override {}
+    } attributes;
+    const ProfileExchange with{folder.Folder(), lock, texts, attributes};
+    EXPECT_EQ(model.ImportProfileFile(folder.File("missing.gmp"), with), ExchangeResult::FileUnreadable);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(model.ImportProfileFile(folder.File("in.gmp"), with), ExchangeResult::Done);
+    EXPECT_EQ(log, Log{"refresh pages"});
+    EXPECT_STREQ(model.Edited().Profiles[1].ProFileName, "Imported");
+    EXPECT_STREQ(model.HandedOver().Profiles[1].ProFileName, "block1");
+    EXPECT_STREQ(monitor.block.Profiles[1].ProFileName, "block1");
 }
 
 TEST_F(MainWindowModelTest, DestroyRunsItsStepsInOrder) {
