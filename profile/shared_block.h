@@ -29,6 +29,13 @@ static_assert(offsetof(SharedBlock, PollingChanged) == 120952);
 static_assert(offsetof(SharedBlock, DpiStageChanged) == 120972);
 static_assert(offsetof(SharedBlock, SettingsChanged) == 120992);
 
+// What Option finds when it opens the block that Monitor created.
+enum class BlockOpenResult {
+    Opened,
+    Missing,     // no block: Monitor is not running
+    ViewFailed,  // the block exists but could not be mapped
+};
+
 // The profile a current-profile number selects, or nullptr when the number
 // is outside 0..4 (a damaged config.ini must never index out of range).
 inline Profile* ActiveProfile(SharedBlock& block) {

@@ -7,12 +7,6 @@
 
 #include "profile/shared_block.h"
 
-enum class BlockOpenResult {
-    Opened,
-    Missing,     // no block: Monitor is not running
-    ViewFailed,  // the block exists but could not be mapped
-};
-
 class SharedBlockChannel {
 public:
     SharedBlockChannel() = default;

@@ -1,7 +1,8 @@
-// skin_generator <layout folder> <skins output folder> <resource output folder>
+// skin_generator <layout folder> <skins output folder> <resource output folder> [<entry header>]
 //
 // Builds the skin set of the configuration program from the layout
-// descriptions. Layout problems are listed and nothing is written.
+// descriptions, and the header that names their entries. Layout problems
+// are listed and nothing is written.
 #include <cairo.h>
 
 #include <cstdio>
@@ -10,8 +11,9 @@
 #include "skin_set.h"
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s <layout folder> <skins output folder> <resource output folder>\n", argv[0]);
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: %s <layout folder> <skins output folder> <resource output folder> [<entry header>]\n",
+                 argv[0]);
     return 2;
   }
   int status = 0;
@@ -19,9 +21,10 @@ int main(int argc, char** argv) {
     const SkinSources sources = ReadSkinSources(argv[1]);
     const auto problems = CheckSkinSources(sources);
     for (const auto& p : problems) std::fprintf(stderr, "%s\n", p.c_str());
-    if (problems.empty())
+    if (problems.empty()) {
       WriteSkinSet(sources, argv[2], argv[3]);
-    else
+      if (argc == 5) WriteEntryHeaderFile(sources, argv[4]);
+    } else
       status = 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());

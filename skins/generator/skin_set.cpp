@@ -5,6 +5,7 @@
 
 #include "bmp_file.h"
 #include "control_painter.h"
+#include "entry_header.h"
 #include "fixed_pictures.h"
 #include "icon_file.h"
 #include "ini_writer.h"
@@ -69,6 +70,7 @@ std::vector<std::string> CheckSkinSources(const SkinSources& sources) {
   std::vector<std::string> problems;
   for (const WindowLayout& layout : sources.windows) {
     for (const std::string& p : CheckLayout(layout, sources.masks)) problems.push_back(p);
+    for (const std::string& p : CheckEntryNames(layout)) problems.push_back(p);
     for (const Control& c : layout.controls)
       if (!IsKnownControlKind(c.kind))
         problems.push_back(layout.source + ":" + std::to_string(c.line) + ": unknown kind '" + c.kind + "'");
@@ -85,4 +87,12 @@ void WriteSkinSet(const SkinSources& sources, const std::string& skinsDir, const
   WriteBmp(fs::path(skinsDir) / "scroll_arrow_down.bmp", PaintThumb(true));
   WriteBmp(fs::path(skinsDir) / "scroll_arrow_up.bmp", PaintThumb(false));
   WriteResources(resourceDir);
+}
+
+void WriteEntryHeaderFile(const SkinSources& sources, const std::string& path) {
+  const std::string text = WriteEntryHeader(sources.windows);
+  const auto old = ReadFileBytes(path);
+  if (old && std::string(old->begin(), old->end()) == text) return;
+  fs::create_directories(fs::path(path).parent_path());
+  Write(path, std::vector<uint8_t>(text.begin(), text.end()));
 }

@@ -24,3 +24,7 @@ std::vector<std::string> CheckSkinSources(const SkinSources& sources);
 // pictures to `resourceDir`.
 // Throws std::runtime_error when a file cannot be written.
 void WriteSkinSet(const SkinSources& sources, const std::string& skinsDir, const std::string& resourceDir);
+
+// Writes the header of named entries (entry_header.h) to `path`, leaving an
+// unchanged file untouched so that the code including it is not rebuilt.
+void WriteEntryHeaderFile(const SkinSources& sources, const std::string& path);

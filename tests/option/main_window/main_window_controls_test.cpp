@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "option/main_window/main_window_controls.h"
+#include "profile/profile_record.h"
+
+namespace {
+
+// Every control of skin_main.ini but the page area is created once, and the
+// profile buttons select profiles 0..4 in the order of their entries.
+TEST(MainWindowControls, EachEntryOnceAndProfilesInOrder) {
+    std::set<int> entries;
+    int nextProfile = 0;
+    for (const MainControl& c : kMainControls) {
+        EXPECT_TRUE(entries.insert(c.entry).second) << c.entry;
+        if (c.command == MainCommand::SelectProfile) {
+            EXPECT_EQ(c.profile, nextProfile);
+            EXPECT_EQ(c.caption, str::kProfile1 + nextProfile);
+            ++nextProfile;
+        }
+    }
+    EXPECT_EQ(nextProfile, kProfileCount);
+    EXPECT_EQ(entries, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16, 17}));
+    EXPECT_EQ(entries.count(kMainPageAreaEntry), 0u);
+}
+
+}  // namespace
