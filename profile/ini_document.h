@@ -22,6 +22,10 @@ public:
     // The file text; new lines end in CRLF.
     std::string Text() const;
 
+    // Lines of the text. A count read from a file can never name more keys
+    // than this, so loops over such counts are bounded by it.
+    std::size_t LineCount() const;
+
     // The stored value of a key, blanks around it removed; empty for a key
     // line without "="; nullopt when the section or the key is missing.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
