@@ -82,6 +82,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
             --contentEnd;
         doc.lines_.push_back(ParseLine(std::string(text.substr(pos, contentEnd - pos)),
                                        std::string(text.substr(contentEnd, next - contentEnd)), skip));
+        if (doc.lines_.back().end == "\r") doc.bareCrEnds_ = true;
         pos = next;
         skip = 0;
     }
@@ -145,29 +146,42 @@ void IniDocument::InsertLine(std::size_t at, std::string text) {
     if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = kNewLineEnd;
     // Lines split at a bare CR only while the text has no LF at all: once the
     // new line brings one, they must end in CRLF too or they would merge.
-    for (Line& line : lines_)
-        if (line.end == "\r") line.end = kNewLineEnd;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(std::move(text), std::string(kNewLineEnd)));
+    if (bareCrEnds_) {
+        for (Line& line : lines_)
+            if (line.end == "\r") line.end = kNewLineEnd;
+        bareCrEnds_ = false;
+    }
+    Line line = ParseLine(std::move(text), std::string(kNewLineEnd));
+    // A header inserted before the hint could be an earlier one of its name.
+    if (sectionHint_ != kNoHint && at <= sectionHint_)
+        sectionHint_ = line.kind == Kind::Section ? kNoHint : sectionHint_ + 1;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     const std::string name = OneLine(IniTrim(key));
     const std::string text = OneLine(value);
-    std::size_t header = FindSection(section);
+    const bool hinted = sectionHint_ < lines_.size() && lines_[sectionHint_].kind == Kind::Section &&
+                        SameName(Name(lines_[sectionHint_]), IniTrim(section));
+    std::size_t header = hinted ? sectionHint_ : FindSection(section);
     if (header == lines_.size()) {
         std::string header(1, '[');
         header += OneLine(IniTrim(section));
         header += ']';
         InsertLine(lines_.size(), std::move(header));
+        sectionHint_ = lines_.size() - 1;
         InsertLine(lines_.size(), name + "=" + text);
         return;
     }
+    sectionHint_ = header;
     const std::size_t at = FindKey(header, name);
     if (at != lines_.size()) {
         Line& line = lines_[at];
         const std::string kept = line.equals == std::string::npos ? line.text.substr(0, line.nameEnd) + "="
                                                                   : line.text.substr(0, line.equals + 1);
         line = ParseLine(kept + text, line.end, line.skip);
+        // A value can turn its key line into a header ("[a=b" given "]").
+        if (line.kind == Kind::Section) sectionHint_ = kNoHint;
         return;
     }
     // After the section's last non-blank line, so blank lines that separate

@@ -70,4 +70,12 @@ private:
     void InsertLine(std::size_t at, std::string text);
 
     std::vector<Line> lines_;
+    // Whether some line ends in a bare CR (see InsertLine).
+    bool bareCrEnds_ = false;
+    // The header Set changed last, known to be the first of its name: a
+    // library file puts thousands of keys into one section after another,
+    // and each would otherwise scan the whole text for it. Kept valid by
+    // InsertLine and Set, the only changes of the lines.
+    std::size_t sectionHint_ = kNoHint;
+    static constexpr std::size_t kNoHint = static_cast<std::size_t>(-1);
 };

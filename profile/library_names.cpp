@@ -40,7 +40,8 @@ std::string UniqueName(std::string_view name, std::size_t limit,
                        const std::function<bool(std::string_view)>& taken) {
     std::string candidate = FitName(name, limit);
     for (int n = 1; taken(candidate); ++n) {
-        const std::string suffix = "_" + std::to_string(n);
+        std::string suffix = "_";
+        suffix += std::to_string(n);
         candidate = FitName(name, limit > suffix.size() ? limit - suffix.size() : 0) + suffix;
     }
     return candidate;
