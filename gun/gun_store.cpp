@@ -18,7 +18,7 @@ int StepsInUse(int32_t count) { return std::clamp(count, 0, kGunStepCount); }
 void CopyPatternToButton(const Gun& entry, ButtonFunction& button) {
     button.ItemCount = static_cast<uint16_t>(StepsInUse(entry.StepCount));
     button.ItemValue = entry.RepeatCount;
-    SetFixedText(button.ItemName, LibraryEntry<Gun>::Name(entry));
+    SetFixedText(button.ItemName, FitName(LibraryEntry<Gun>::Name(entry), kButtonNameLimit));
     std::memcpy(button.Steps, entry.Steps, sizeof button.Steps);
     // A button's mode outside the entry's modes reads no value.
     if (button.ModeIndex >= 0 && button.ModeIndex < kGunModeCount) button.ModeValue = entry.ModeValues[button.ModeIndex];
