@@ -6,18 +6,6 @@ namespace {
 
 constexpr std::string_view kNewLineEnd = "\r\n";
 
-// Blanks as the platform's INI reader sees them, including the DOS end-of-
-// file mark that old editors leave behind.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
-}
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -49,15 +37,15 @@ IniDocument::Line IniDocument::ParseLine(std::string text, std::string end, std:
     line.skip = skip;
     const std::string_view all = line.text;
     std::size_t begin = skip, stop = all.size();
-    while (begin < stop && IsBlank(all[begin])) ++begin;
-    while (stop > begin && IsBlank(all[stop - 1])) --stop;
+    while (begin < stop && IsIniBlank(all[begin])) ++begin;
+    while (stop > begin && IsIniBlank(all[stop - 1])) --stop;
     if (begin == stop) return line;
 
     if (all[begin] == '[') {
         const std::size_t close = all.rfind(']', stop - 1);
         if (close != std::string_view::npos && close > begin) {
             line.kind = Kind::Section;
-            const std::string_view name = Trim(all.substr(begin + 1, close - begin - 1));
+            const std::string_view name = IniTrim(all.substr(begin + 1, close - begin - 1));
             line.nameBegin = name.empty() ? begin + 1 : static_cast<std::size_t>(name.data() - all.data());
             line.nameEnd = line.nameBegin + name.size();
             return line;
@@ -66,12 +54,12 @@ IniDocument::Line IniDocument::ParseLine(std::string text, std::string end, std:
     line.kind = Kind::Key;
     const std::size_t equals = all.substr(0, stop).find('=', begin);
     const std::size_t nameStop = equals == std::string_view::npos ? stop : equals;
-    const std::string_view name = Trim(all.substr(begin, nameStop - begin));
+    const std::string_view name = IniTrim(all.substr(begin, nameStop - begin));
     line.nameBegin = begin;
     line.nameEnd = begin + name.size();
     if (equals != std::string_view::npos) {
         line.equals = equals;
-        const std::string_view value = Trim(all.substr(equals + 1, stop - equals - 1));
+        const std::string_view value = IniTrim(all.substr(equals + 1, stop - equals - 1));
         line.valueBegin = value.empty() ? stop : static_cast<std::size_t>(value.data() - all.data());
         line.valueEnd = line.valueBegin + value.size();
     }
@@ -94,6 +82,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
             --contentEnd;
         doc.lines_.push_back(ParseLine(std::string(text.substr(pos, contentEnd - pos)),
                                        std::string(text.substr(contentEnd, next - contentEnd)), skip));
+        if (doc.lines_.back().end == "\r") doc.bareCrEnds_ = true;
         pos = next;
         skip = 0;
     }
@@ -112,6 +101,8 @@ std::string IniDocument::Text() const {
     return text;
 }
 
+std::size_t IniDocument::LineCount() const { return lines_.size(); }
+
 std::string_view IniDocument::Name(const Line& line) {
     return std::string_view(line.text).substr(line.nameBegin, line.nameEnd - line.nameBegin);
 }
@@ -122,7 +113,7 @@ std::string_view IniDocument::Value(const Line& line) {
 }
 
 std::size_t IniDocument::FindSection(std::string_view section) const {
-    const std::string_view wanted = Trim(section);
+    const std::string_view wanted = IniTrim(section);
     for (std::size_t i = 0; i < lines_.size(); ++i)
         if (lines_[i].kind == Kind::Section && SameName(Name(lines_[i]), wanted)) return i;
     return lines_.size();
@@ -135,7 +126,7 @@ std::size_t IniDocument::SectionEnd(std::size_t header) const {
 }
 
 std::size_t IniDocument::FindKey(std::size_t header, std::string_view key) const {
-    const std::string_view wanted = Trim(key);
+    const std::string_view wanted = IniTrim(key);
     const std::size_t end = SectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i)
         if (lines_[i].kind == Kind::Key && SameName(Name(lines_[i]), wanted)) return i;
@@ -155,29 +146,42 @@ void IniDocument::InsertLine(std::size_t at, std::string text) {
     if (at > 0 && lines_[at - 1].end.empty()) lines_[at - 1].end = kNewLineEnd;
     // Lines split at a bare CR only while the text has no LF at all: once the
     // new line brings one, they must end in CRLF too or they would merge.
-    for (Line& line : lines_)
-        if (line.end == "\r") line.end = kNewLineEnd;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(std::move(text), std::string(kNewLineEnd)));
+    if (bareCrEnds_) {
+        for (Line& line : lines_)
+            if (line.end == "\r") line.end = kNewLineEnd;
+        bareCrEnds_ = false;
+    }
+    Line line = ParseLine(std::move(text), std::string(kNewLineEnd));
+    // A header inserted before the hint could be an earlier one of its name.
+    if (sectionHint_ != kNoHint && at <= sectionHint_)
+        sectionHint_ = line.kind == Kind::Section ? kNoHint : sectionHint_ + 1;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string name = OneLine(Trim(key));
+    const std::string name = OneLine(IniTrim(key));
     const std::string text = OneLine(value);
-    std::size_t header = FindSection(section);
+    const bool hinted = sectionHint_ < lines_.size() && lines_[sectionHint_].kind == Kind::Section &&
+                        SameName(Name(lines_[sectionHint_]), IniTrim(section));
+    std::size_t header = hinted ? sectionHint_ : FindSection(section);
     if (header == lines_.size()) {
         std::string header(1, '[');
-        header += OneLine(Trim(section));
+        header += OneLine(IniTrim(section));
         header += ']';
         InsertLine(lines_.size(), std::move(header));
+        sectionHint_ = lines_.size() - 1;
         InsertLine(lines_.size(), name + "=" + text);
         return;
     }
+    sectionHint_ = header;
     const std::size_t at = FindKey(header, name);
     if (at != lines_.size()) {
         Line& line = lines_[at];
         const std::string kept = line.equals == std::string::npos ? line.text.substr(0, line.nameEnd) + "="
                                                                   : line.text.substr(0, line.equals + 1);
         line = ParseLine(kept + text, line.end, line.skip);
+        // A value can turn its key line into a header ("[a=b" given "]").
+        if (line.kind == Kind::Section) sectionHint_ = kNoHint;
         return;
     }
     // After the section's last non-blank line, so blank lines that separate

@@ -22,6 +22,10 @@ public:
     // The file text; new lines end in CRLF.
     std::string Text() const;
 
+    // Lines of the text. A count read from a file can never name more keys
+    // than this, so loops over such counts are bounded by it.
+    std::size_t LineCount() const;
+
     // The stored value of a key, blanks around it removed; empty for a key
     // line without "="; nullopt when the section or the key is missing.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
@@ -66,4 +70,12 @@ private:
     void InsertLine(std::size_t at, std::string text);
 
     std::vector<Line> lines_;
+    // Whether some line ends in a bare CR (see InsertLine).
+    bool bareCrEnds_ = false;
+    // The header Set changed last, known to be the first of its name: a
+    // library file puts thousands of keys into one section after another,
+    // and each would otherwise scan the whole text for it. Kept valid by
+    // InsertLine and Set, the only changes of the lines.
+    std::size_t sectionHint_ = kNoHint;
+    static constexpr std::size_t kNoHint = static_cast<std::size_t>(-1);
 };

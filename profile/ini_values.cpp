@@ -28,6 +28,16 @@ std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
 
 }  // namespace
 
+bool IsIniBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
+}
+
+std::string_view IniTrim(std::string_view s) {
+    while (!s.empty() && IsIniBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsIniBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
 std::string IniReadValue(std::string_view stored, std::size_t bufferSize) {
     std::string_view value = CutAtNul(stored);
     const bool quoted = value.size() > 1 && (value[0] == '"' || value[0] == '\'') &&

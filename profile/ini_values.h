@@ -12,10 +12,22 @@
 // longer values are cut to kIniStringBufferSize - 1 characters.
 inline constexpr std::size_t kIniStringBufferSize = 2048;
 
+// Blanks as the platform's INI reader sees them, including the DOS end-of-
+// file mark that old editors leave behind.
+bool IsIniBlank(char c);
+// `text` without blanks at either end.
+std::string_view IniTrim(std::string_view text);
+
 // The text a string read returns for a stored value, given the caller's
 // buffer size: cut at an embedded NUL, one pair of matching quotes (" or ')
 // around the value removed, cut to bufferSize - 1 characters.
 std::string IniReadValue(std::string_view stored, std::size_t bufferSize);
+
+// Blanks as the platform's INI reader sees them, including the DOS end-of-
+// file mark that old editors leave behind.
+bool IsIniBlank(char c);
+// `text` without blanks at either end.
+std::string_view IniTrim(std::string_view text);
 
 // The text a string read returns for the caller's default: trailing spaces
 // removed, cut to bufferSize - 1 characters.

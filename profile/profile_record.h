@@ -46,6 +46,9 @@ struct ButtonFunction {
     GunStep Steps[kGunStepCount];
 };
 
+// Characters of a macro, pattern or folder name held in a button's copy.
+inline constexpr std::size_t kButtonNameLimit = sizeof(ButtonFunction::ItemName) - 1;
+
 // One profile's complete settings.
 struct Profile {
     char ProFileName[250];

@@ -43,6 +43,22 @@ TEST(IniDocumentEdit, KeyLineWithoutEqualsIsFilledIn) {
     EXPECT_EQ(Edited("[S]\r\nLiftLevel\r\n", "S", "liftlevel", "3"), "[S]\r\nLiftLevel=3\r\n");
 }
 
+// Runs of edits to one section skip the search for it; these are the edits
+// that could make the remembered section stop being the first of its name.
+TEST(IniDocumentEdit, RunsOfEditsKeepTheFirstSectionOfAName) {
+    IniDocument doc = IniDocument::Parse("[S]\r\n[A\r\n[A=]\r\nk=1\r\n");
+    doc.PutString("A=", "k", "2");
+    doc.PutString("S", "[A", "]");  // the key line becomes an earlier header "[A=]"
+    doc.PutString("A=", "k", "3");
+    EXPECT_EQ(doc.Text(), "[S]\r\n[A=]\r\nk=3\r\n[A=]\r\nk=2\r\n");
+
+    doc = IniDocument::Parse("[A]\rx=1\r");
+    doc.PutString("A", "y", "2");
+    doc.PutString("B", "z", "3");
+    doc.PutString("A", "w", "4");
+    EXPECT_EQ(doc.Text(), "[A]\r\nx=1\r\ny=2\r\nw=4\r\n[B]\r\nz=3\r\n");
+}
+
 TEST(IniDocumentRead, NamesMatchWithoutCaseAndFirstOccurrenceWins) {
     const IniDocument doc = IniDocument::Parse(
         "[setting]\nKey=first\nkey=second\n[SETTING]\nOnlyHere=x\n[ Other ]\n  Key  =  spaced value \t\n");
