@@ -29,12 +29,15 @@ MenuFrame* FindFrame(HWND window) {
 void DrawFrame(HWND window, HDC dc) {
     RECT bounds;
     GetWindowRect(window, &bounds);
+    // The DC's own brush takes each colour: nothing is created per paint.
+    const auto dcBrush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    const COLORREF oldColour = GetDCBrushColor(dc);
     for (const FrameOutline& line : MenuFrameOutlines(bounds.right - bounds.left, bounds.bottom - bounds.top)) {
         const RECT rect{line.left, line.top, line.right, line.bottom};
-        HBRUSH brush = CreateSolidBrush(line.colour);
-        FrameRect(dc, &rect, brush);
-        DeleteObject(brush);
+        SetDCBrushColor(dc, line.colour);
+        FrameRect(dc, &rect, dcBrush);
     }
+    SetDCBrushColor(dc, oldColour);
 }
 
 void DrawFrame(HWND window) {
