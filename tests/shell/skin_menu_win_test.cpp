@@ -53,7 +53,7 @@ void OpenAndClose(HWND owner, HMENU menu, SkinMenu* skin = nullptr) {
         skin->Track(owner, 150, 150);
     else
         TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, 150, 150, 0, owner, nullptr);
-    Pump(30);
+    PumpPosted();
 }
 
 ULONG_PTR ItemData(HMENU menu, UINT position) {
