@@ -3,8 +3,7 @@
 // window's user data at WM_NCCREATE and cleared at WM_NCDESTROY.
 //
 //   class Panel {
-//       template <typename Object>
-//       friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
+//       friend LRESULT CALLBACK ::AttachedWindowProc<Panel>(HWND, UINT, WPARAM, LPARAM);
 //       LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);  // default: DefWindowProcA
 //       HWND window_ = nullptr;
 //   };

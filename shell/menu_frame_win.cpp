@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "shell/menu_frame.h"
+#include "shell/owned_handles_win.h"
 
 namespace {
 
@@ -41,10 +42,8 @@ void DrawFrame(HWND window, HDC dc) {
 }
 
 void DrawFrame(HWND window) {
-    HDC dc = GetWindowDC(window);
-    if (!dc) return;
-    DrawFrame(window, dc);
-    ReleaseDC(window, dc);
+    const WindowDc dc(window, true);
+    if (dc.get()) DrawFrame(window, dc.get());
 }
 
 // A menu window whose client area fills the whole window draws its border

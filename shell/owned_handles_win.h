@@ -129,10 +129,12 @@ using UniqueFont = UniqueHandle<HFONT, GdiTraits<HFONT>>;
 using UniquePen = UniqueHandle<HPEN, GdiTraits<HPEN>>;
 using UniqueRegion = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 
-// A window's device context from GetDC, released with ReleaseDC.
+// A window's device context (GetDC, or GetWindowDC for the whole window with
+// its frame), released with ReleaseDC.
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDc(HWND window, bool wholeWindow = false)
+        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     ~WindowDc() {
         if (dc_) ReleaseDC(window_, dc_);
     }
