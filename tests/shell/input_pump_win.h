@@ -65,8 +65,10 @@ inline bool SendInputAndPump(std::vector<INPUT> inputs) {
     inputs.push_back(KeyInput(kInputMarkerKey, false));
     inputs.push_back(KeyInput(kInputMarkerKey, true));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    return PumpUntil(
-        [](const MSG& msg) { return msg.message == WM_KEYUP && msg.wParam == kInputMarkerKey; });
+    // With no focus window the active window gets keys as system keys.
+    return PumpUntil([](const MSG& msg) {
+        return (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == kInputMarkerKey;
+    });
 }
 
 // Key presses typing `keys` in order; `modifier` (Shift, Ctrl) is held

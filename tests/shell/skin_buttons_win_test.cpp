@@ -82,6 +82,17 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
     SendInputAndPump({input});
 }
 
+// Top-level windows take Wine a good while to destroy, so the tests share
+// one host; each test starts from a clean record, with the host active.
+Host& FreshHost() {
+    static Host* host = new Host();  // lives until the process ends
+    host->commands.clear();
+    host->ownClicks = 0;
+    SetForegroundWindow(host->window);
+    SetFocus(host->window);
+    return *host;
+}
+
 // Points are in the host's client coordinates.
 void MoveTo(int x, int y) {
     SetCursorPos(kOriginX + x, kOriginY + y);
@@ -125,7 +136,7 @@ protected:
         host.Skin(second, kSecond);
         MoveTo(300, 150);
     }
-    Host host;
+    Host& host = FreshHost();
     SkinButton first, second;
 };
 
@@ -196,7 +207,7 @@ TEST_F(SkinButtonInput, DisabledShowsDisableAndReEnabledShowsNormal) {
 }
 
 TEST(SkinBitmapButtonInput, PushClickHoverAndDisabledPictures) {
-    Host host;
+    Host& host = FreshHost();
     SkinBitmapButton button;
     ASSERT_TRUE(button.Create(host.window, 201, kFirst));
     EXPECT_EQ(GetWindowLongPtrA(button.Handle(), GWL_STYLE) & (0x0F | WS_TABSTOP), 0x0B);
@@ -225,7 +236,7 @@ TEST(SkinBitmapButtonInput, PushClickHoverAndDisabledPictures) {
 }
 
 TEST(SkinBitmapButtonInput, ToggleFlipsSelectedAndReportsEveryClick) {
-    Host host;
+    Host& host = FreshHost();
     SkinBitmapButton button;
     ASSERT_TRUE(button.Create(host.window, 202, kFirst));
     host.Skin(button, kFirst);
@@ -247,7 +258,7 @@ TEST(SkinBitmapButtonInput, ToggleFlipsSelectedAndReportsEveryClick) {
 }
 
 TEST(SkinColourButtonInput, FillCoversThePictureUnlessDisabled) {
-    Host host;
+    Host& host = FreshHost();
     SkinColourButton button;
     ASSERT_TRUE(button.Create(host.window, 203, kFirst));
     host.Skin(button, kFirst);
