@@ -20,9 +20,12 @@ bool AnswersDirectly(UINT message) {
            message == WM_CHARTOITEM;
 }
 
+// The key press that the dialog manager would turn into IDOK or IDCANCEL.
+// Its release still reaches the control with the focus (a field reports
+// Enter on release).
 bool IsDialogKey(const MSG& msg) {
-    return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
-           (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE);
+    return (msg.message == WM_KEYDOWN || msg.message == WM_CHAR) &&
+           (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE || msg.wParam == '\r' || msg.wParam == 0x1B);
 }
 
 }  // namespace
@@ -90,7 +93,7 @@ bool SkinDialog::KeyWantedByControl(const MSG& msg) const {
 bool SkinDialog::PreTranslate(MSG& msg) {
     if (!window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
     if (IsDialogKey(msg) && !KeyWantedByControl(msg)) {
-        // Only the key-down acts; its release and character are dropped with it.
+        // Only the key-down acts; no character is made from it.
         if (msg.message == WM_KEYDOWN) {
             if (msg.wParam == VK_RETURN && keys_.enterEndsWithOk) End(IDOK);
             if (msg.wParam == VK_ESCAPE && keys_.escapeEndsWithCancel) End(IDCANCEL);

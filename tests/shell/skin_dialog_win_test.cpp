@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ std::string SkinsFolder() {
     return folder;
 }
 
+constexpr UINT kClickCloseLater = WM_APP + 1;
+
 struct Command {
     int id, code;
 };
@@ -39,6 +42,8 @@ public:
     HWND boundInBuild = nullptr;
     HWND ok = nullptr;
     HWND close = nullptr;
+    HWND field = nullptr;
+    int enterReleases = 0;  // reported by the field
     bool ownerEnabledInside = true;
     RECT rect{};
     bool shaped = false;
@@ -58,6 +63,9 @@ protected:
         ok = AddSkinButton(build, 1, "ok_mask.bmp", "OK").Handle();
         AddSkinButton(build, 2, "cancel_mask.bmp", "Cancel");
         close = AddBitmapButton(build, 3).Handle();
+        BitmapEdit& edit = Own(std::make_unique<BitmapEdit>());
+        edit.Create(Handle(), 4, RECT{40, 150, 140, 170});
+        field = edit.Handle();
     }
     BOOL OnInit() override {
         GetWindowRect(Handle(), &rect);
@@ -71,9 +79,12 @@ protected:
     }
     bool OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) override {
         if (message == WM_APP) ownerEnabledInside = IsWindowEnabled(reinterpret_cast<HWND>(lParam)) != FALSE;
+        if (message == kBitmapEditEnterMessage) ++enterReleases;
+        if (message == kClickCloseLater) Click(close);  // the only way out
         return false;
     }
     void OnCommand(int id, int code, HWND) override {
+        if (id == 4) return;  // the field's own notifications
         commands.push_back({id, code});
         if (id == 1) End(IDOK);
         if (id == 2 || id == 3) End(IDCANCEL);
@@ -105,11 +116,16 @@ TEST(SkinDialog, ModalFromItsLayoutSwallowingEnterAndEscape) {
         d.Key(VK_RETURN);
         d.Key(VK_ESCAPE);
         PostMessageA(d.Handle(), WM_CHAR, '\r', 0);
-        d.Click(d.close);  // the only way out
+        // In a field, Enter is kept from the dialog but its release is reported.
+        SetFocus(d.field);
+        PostMessageA(d.field, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageA(d.field, WM_KEYUP, VK_RETURN, 0);
+        PostMessageA(d.Handle(), kClickCloseLater, 0, 0);  // behind what the keys post
     };
     EXPECT_EQ(dialog.RunModal(host.window), IDCANCEL);
     ASSERT_EQ(dialog.commands.size(), 1u);
     EXPECT_EQ(dialog.commands[0].id, 3);
+    EXPECT_EQ(dialog.enterReleases, 1);
 
     EXPECT_NE(dialog.boundInBuild, nullptr);
     EXPECT_EQ(dialog.Handle(), nullptr);  // let go with the window
