@@ -1,6 +1,5 @@
 #include "shell/skin_list_box_win.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
