@@ -4,6 +4,7 @@
 # running install that keeps the user's changed profiles and libraries, a
 # silent uninstall that ends Monitor and Option and leaves only those, and
 # an uninstall asked to remove them too. The zip holds the same folder.
+# Everything is waited for by what can be seen: windows, files, registry.
 # Usage: package_install.sh WINE_RUN PREFIX ARTEFACT_DIR VERSION WINDOW_PROBE
 set -eu
 wine_run=$1 prefix=$2 artefacts=$3 version=$4 probe=$5
@@ -103,9 +104,13 @@ wait_for 10 no_reg_key || fail "the uninstall entry is still registered"
 wine "$probe" gone "$monitor_title" 10 || fail "the uninstall did not end Monitor"
 wine "$probe" gone "$option_title" 10 || fail "the uninstall did not end Option"
 
-# Reinstalled, the kept profiles are found again; /PURGE removes everything.
+# Reinstalled, the kept profiles are found again; an upgrade keeps the
+# user's "no" to starting with Windows; /PURGE removes everything.
 install
 kept || fail "a new install replaced the kept profiles"
+wine reg delete "$run_key" /v DuvaraZariv /f >/dev/null 2>&1 || fail "no Run value to delete"
+install
+[ -z "$(reg_value "$run_key" DuvaraZariv)" ] || fail "the upgrade turned starting with Windows on again"
 uninstall /PURGE || fail "the uninstaller failed"
 wait_for 30 test ! -e "$dir" || { listing "$dir" >&2; fail "the uninstall with /PURGE left the folder"; }
 echo "package install: install, upgrade, uninstall and purge behave"
