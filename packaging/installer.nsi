@@ -31,6 +31,7 @@ SetCompressor /SOLID lzma
 !define OSD_TITLE "TARN_7710_5520_Gaming_Mouse_Normal_OSD"
 
 Name "${PRODUCT} ${VERSION}"
+BrandingText "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ; An upgrade goes where the previous version lives.

@@ -26,10 +26,13 @@ fi
 is_user_data() { case $1 in config.ini | config | config/*) return 0 ;; *) return 1 ;; esac; }
 windows_path() { printf '%s' "$1" | sed 's|/|\\|g'; }
 # printf, not echo: dash's echo would take "\s" in "$INSTDIR\skins" for an escape.
-line() { printf '%s\n' "$*"; }
+line() { printf '%s\n' "$1"; }
 
 files=$out/stage/files.nsh unfiles=$out/stage/unfiles.nsh
 cd "$stage"
+# One path a line: names may hold blanks.
+IFS='
+'
 {
     for dir in . $(find . -mindepth 1 -type d | sed 's|^\./||' | sort); do
         if [ "$dir" = . ]; then line 'SetOutPath "$INSTDIR"'; else line "SetOutPath \"\$INSTDIR\\$(windows_path "$dir")\""; fi
