@@ -5,6 +5,7 @@
 #include <set>
 
 #include "lan/string_ids.h"
+#include "version/app_version.h"
 
 namespace {
 
@@ -34,6 +35,15 @@ TEST(LanguageLibrary, ReadsKnownTexts) {
     const LanguageLibrary texts(ExecutableFolder());
     EXPECT_EQ(texts.Text(str::kOk), "OK");
     EXPECT_EQ(texts.Text(str::kSelectMacroFirst), "Select a macro first.");
+}
+
+// The tray icon's tip is where the user sees which version runs.
+TEST(LanguageLibrary, TrayTipEndsWithTheSuitesVersion) {
+    const LanguageLibrary texts(ExecutableFolder());
+    const std::string tip = texts.Text(str::kTrayTip);
+    const std::string suffix = std::string(" ") + app_version::kText;
+    ASSERT_GT(tip.size(), suffix.size());
+    EXPECT_EQ(tip.substr(tip.size() - suffix.size()), suffix);
 }
 
 TEST(LanguageLibrary, UnknownNumberGivesEmptyText) {
