@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "device/reported_ranges.h"
 #include "lan/string_ids.h"
 #include "profile/messages.h"
 
@@ -25,16 +26,12 @@ constexpr uint16_t kRemoved = 2;
 constexpr int kProgramButtonCount = 16;
 constexpr int kDpiLevelCount = 6;
 constexpr int kDpiLevelUnit = 50;
-constexpr int kMaxDpiStage = 8;
-constexpr int kMaxInterval = 8;
 
 // Media codes and the player commands they send on press.
 constexpr int kMediaActivatePlayer = 0x20;
 constexpr int kMediaNext = 0x21;
 constexpr int kMediaStop = 0x24;
 constexpr int kPlayerCommandNext = 4098;  // next, previous, play/pause, stop follow
-
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
 // What the mouse changed on its own, applied to the active profile of the
 // local copy.
@@ -103,7 +100,7 @@ bool ChangeState(MonitorConnection& connection, DeviceChange kind, int argument)
         profile->CpiStep = argument - 1;
         return true;
     case DeviceChange::Polling:
-        if (profile == nullptr || !InRange(argument, 1, kMaxInterval)) return false;
+        if (profile == nullptr || !InRange(argument, 1, kMaxReportInterval)) return false;
         profile->PollingRate = PollingRateForInterval(argument);
         return true;
     case DeviceChange::Notice:

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "device/worker_messages.h"
 #include "profile/shared_block.h"
 
 // The three fields of the on-screen display's settings record that Monitor uses.
@@ -44,8 +45,8 @@ public:
     virtual void KillTimer(unsigned id) = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
-    // Posts a request to the apply worker; false when it could not be posted.
-    virtual bool PostWorkerRequest(int request, intptr_t param) = 0;
+    // Hands a request to the apply worker; false when it could not be posted.
+    virtual bool PostWorkerRequest(WorkerRequest request) = 0;
     // File name and extension of the foreground window's program; no value
     // when it cannot be found.
     virtual std::optional<std::string> ForegroundExecutableName() = 0;

@@ -67,7 +67,7 @@ void DesktopEffects::AddTrayIcon() { t_.tray.Add(t_.texts.Text(str::kTrayTip)); 
 
 void DesktopEffects::RemoveTrayIcon() { t_.tray.Remove(); }
 
-bool DesktopEffects::PostWorkerRequest(int request, intptr_t param) { return t_.worker.Post(request, param); }
+bool DesktopEffects::PostWorkerRequest(WorkerRequest request) { return t_.worker.Post(std::move(request)); }
 
 std::optional<std::string> DesktopEffects::ForegroundExecutableName() { return ForegroundProgramFileName(); }
 

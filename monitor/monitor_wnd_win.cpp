@@ -77,7 +77,10 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam));
         return 0;
     case msg::kApplySettings:
-        connection_->OnApplyRequest(static_cast<intptr_t>(wParam));
+        connection_->OnApplyRequest();
+        return 0;
+    case msg::kWorkerResult:
+        connection_->OnWorkerResult(*ApplyWorker::TakeResult(lParam));
         return 0;
     case msg::kReloadBlock:
         CopyBlockIn();
@@ -118,13 +121,13 @@ bool CMonitorWnd::OnCreate() {
     media_ = std::make_unique<MediaActions>(window_);
     effects_ = std::make_unique<DesktopEffects>(DesktopTargets{window_, programFolder_, fileLock_, *texts_,
                                                                mouseSettings_, block_, *tray_, worker_, *media_});
-    connection_ = std::make_unique<MonitorConnection>(local_, *effects_, hid_, hid_, windowClock_, workerClock_);
+    connection_ = std::make_unique<MonitorConnection>(local_, *effects_, hid_, windowClock_);
     connection_->LoadOsdSettings();
 
     // A block mutex that already exists belongs to another Monitor.
     if (!block_.CreateBlockMutex()) return false;
     if (block_.CreateBlock()) block_.CopyOut(local_);
-    worker_.Start(*connection_);
+    worker_.Start(*connection_, hid_, workerClock_, window_);
     SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     connection_->ConnectAtStartup(openOption_);
     ApplyActiveWindowsSettings();

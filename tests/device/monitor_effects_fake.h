@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "device/monitor_effects.h"
 #include "device/transport.h"
@@ -23,6 +24,7 @@ public:
     const SharedBlock* sharedSource = nullptr;  // what CopyFromSharedBlock reads
     std::string notice;                          // last stored notice text
     int saves = 0;
+    std::vector<WorkerRequest> requests;  // handed to the worker, not yet run
 
     bool PostToOption(unsigned message) override {
         Add("option " + std::to_string(message), optionExists);
@@ -52,8 +54,9 @@ public:
     void KillTimer(unsigned id) override { log_.push_back("kill " + std::to_string(id)); }
     void AddTrayIcon() override { log_.push_back("tray add"); }
     void RemoveTrayIcon() override { log_.push_back("tray remove"); }
-    bool PostWorkerRequest(int request, intptr_t param) override {
-        log_.push_back("request " + std::to_string(request) + " " + std::to_string(param));
+    bool PostWorkerRequest(WorkerRequest request) override {
+        log_.push_back("request " + std::to_string(request.Code));
+        if (workerAccepts) requests.push_back(std::move(request));
         return workerAccepts;
     }
     std::optional<std::string> ForegroundExecutableName() override { return foreground; }

@@ -33,7 +33,7 @@ std::vector<std::string> ExpectedApply(SharedBlock block) {
     FakeTransport transport(log);
     VirtualClock clock(log);
     DeviceImage image{};
-    ApplyChangedSettings(transport, clock, block, image, false);
+    ApplyChangedSettings(transport, clock, *SnapshotForApply(block, false), image);
     std::vector<std::string> exchanges;
     for (std::string& entry : log) {
         if (entry.rfind("set ", 0) == 0) exchanges.push_back("SET " + entry.substr(4));
@@ -52,7 +52,7 @@ std::vector<PacedExchange> ExpectedPacedApply(SharedBlock block) {
     FakeTransport transport(log);
     VirtualClock clock(log);
     DeviceImage image{};
-    ApplyChangedSettings(transport, clock, block, image, false);
+    ApplyChangedSettings(transport, clock, *SnapshotForApply(block, false), image);
     std::vector<PacedExchange> exchanges;
     int pause = 0;
     for (const std::string& entry : log) {
