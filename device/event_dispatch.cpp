@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "device/media_codes.h"
 #include "device/reported_ranges.h"
 #include "lan/string_ids.h"
 #include "profile/messages.h"
@@ -27,11 +28,6 @@ constexpr int kProgramButtonCount = 16;
 constexpr int kDpiLevelCount = 6;
 constexpr int kDpiLevelUnit = 50;
 
-// Media codes and the player commands they send on press.
-constexpr int kMediaActivatePlayer = 0x20;
-constexpr int kMediaNext = 0x21;
-constexpr int kMediaStop = 0x24;
-constexpr int kPlayerCommandNext = 4098;  // next, previous, play/pause, stop follow
 
 // What the mouse changed on its own, applied to the active profile of the
 // local copy.
@@ -64,8 +60,8 @@ void OnMediaKey(MonitorConnection& connection, int code, int release) {
     MonitorEffects& effects = connection.Effects();
     if (code == kMediaActivatePlayer) {
         effects.ActivatePlayer(*profile);
-    } else if (InRange(code, kMediaNext, kMediaStop)) {
-        effects.MediaCommand(*profile, kPlayerCommandNext + (code - kMediaNext));
+    } else if (const auto command = CommandForMediaCode(code)) {
+        effects.MediaCommand(*profile, *command);
     }
 }
 

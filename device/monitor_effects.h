@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "device/media_codes.h"
 #include "device/worker_messages.h"
 #include "profile/shared_block.h"
 
@@ -71,5 +72,5 @@ public:
     // Mouse buttons that act on the desktop, for the active profile.
     virtual void RunProgram(const Profile& profile, int button) = 0;  // button 1..16
     virtual void ActivatePlayer(const Profile& profile) = 0;
-    virtual void MediaCommand(const Profile& profile, int command) = 0;  // 4098..4101
+    virtual void MediaCommand(const Profile& profile, ::MediaCommand command) = 0;
 };

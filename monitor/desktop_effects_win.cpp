@@ -101,8 +101,6 @@ void DesktopEffects::RunProgram(const Profile& profile, int button) { t_.media.R
 
 void DesktopEffects::ActivatePlayer(const Profile& profile) { t_.media.ActivatePlayer(profile.MediaOption); }
 
-void DesktopEffects::MediaCommand(const Profile& profile, int command) {
-    if (command < static_cast<int>(::MediaCommand::Next) || command > static_cast<int>(::MediaCommand::Stop))
-        return;
-    t_.media.SendCommand(profile.MediaOption, static_cast<::MediaCommand>(command));
+void DesktopEffects::MediaCommand(const Profile& profile, ::MediaCommand command) {
+    t_.media.SendCommand(profile.MediaOption, command);
 }

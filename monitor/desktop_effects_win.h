@@ -65,7 +65,7 @@ public:
 
     void RunProgram(const Profile& profile, int button) override;
     void ActivatePlayer(const Profile& profile) override;
-    void MediaCommand(const Profile& profile, int command) override;
+    void MediaCommand(const Profile& profile, ::MediaCommand command) override;
 
 private:
     DesktopTargets t_;

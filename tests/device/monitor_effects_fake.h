@@ -89,8 +89,8 @@ public:
         log_.push_back("run " + std::to_string(button));
     }
     void ActivatePlayer(const Profile&) override { log_.push_back("player"); }
-    void MediaCommand(const Profile&, int command) override {
-        log_.push_back("media " + std::to_string(command));
+    void MediaCommand(const Profile&, ::MediaCommand command) override {
+        log_.push_back("media " + std::to_string(static_cast<int>(command)));
     }
 
 private:
