@@ -3,17 +3,7 @@
 #include "device/foreground_match.h"
 #include "device/reported_ranges.h"
 #include "device/read_state.h"
-#include "profile/messages.h"
-
-namespace {
-
-// Two 16-bit values packed into the lParam of the settings message.
-intptr_t PackOsdValues(const OsdSettingsFields& osd) {
-    return static_cast<intptr_t>((static_cast<uint32_t>(osd.FirstValue) & 0xFFFFu) << 16 |
-                                 (static_cast<uint32_t>(osd.SecondValue) & 0xFFFFu));
-}
-
-}  // namespace
+#include "profile/message_params.h"
 
 MonitorConnection::MonitorConnection(SharedBlock& local, MonitorEffects& effects,
                                      DeviceChannels& channels, Clock& windowClock)
@@ -75,7 +65,7 @@ void MonitorConnection::OnApplyRequest() {
     effects_.CopyFromSharedBlock(local_);
     if (Profile* profile = ActiveProfile(local_)) effects_.ApplyWindowsMouseSettings(*profile);
     LoadOsdSettings();
-    effects_.PostToOsd(msg::kOsdSettings, 0, PackOsdValues(osd_));
+    effects_.PostToOsd(msg::kOsdSettings, 0, PackOsdValues({osd_.FirstValue, osd_.SecondValue}));
 
     if (state_ == ConnectionState::Connected &&
         effects_.PostWorkerRequest({kRequestApply, SnapshotForApply(local_, false)})) {
@@ -110,7 +100,7 @@ void MonitorConnection::SwitchToProfile(int index) {
 // asked the on-screen display to announce profile changes.
 void MonitorConnection::AnnounceProfile(int index) {
     if (osd_.ProfileNoticeSwitch != 1) return;
-    effects_.PostToOsd(msg::kOsdShow, msg::kOsdShowProfile, static_cast<intptr_t>(index) << 16);
+    effects_.PostToOsd(msg::kOsdShow, msg::kOsdShowProfile, PackProfileNotice(index));
 }
 
 void MonitorConnection::OnWorkerResult(const WorkerResult& result) {

@@ -10,14 +10,8 @@
 
 #include "device/media_codes.h"
 #include "device/worker_messages.h"
+#include "profile/osd_record.h"
 #include "profile/shared_block.h"
-
-// The three fields of the on-screen display's settings record that Monitor uses.
-struct OsdSettingsFields {
-    int32_t ProfileNoticeSwitch = 0;  // 1 = announce profile changes
-    int32_t FirstValue = 0;           // passed on with the settings message
-    int32_t SecondValue = 0;
-};
 
 class MonitorEffects {
 public:

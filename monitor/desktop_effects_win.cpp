@@ -6,7 +6,6 @@
 #include "monitor/desktop_programs_win.h"
 #include "monitor/foreground_program_win.h"
 #include "monitor/media_actions_win.h"
-#include "monitor/osd_settings.h"
 #include "profile/shared_block_win.h"
 #include "monitor/tray_icon_win.h"
 #include "lan/string_ids.h"
@@ -14,6 +13,8 @@
 #include "profile/ini_file.h"
 #include "profile/messages.h"
 #include "profile/mouse_settings_win.h"
+#include "profile/osd_record.h"
+#include "profile/program_folder.h"
 #include "profile/profile_files.h"
 
 namespace {
@@ -23,7 +24,7 @@ HWND FindOsdWindow() { return FindWindowA(nullptr, names::kOsdWindowTitle); }
 }  // namespace
 
 DesktopEffects::DesktopEffects(DesktopTargets targets)
-    : t_(std::move(targets)), configPath_(t_.programFolder + "config.ini") {}
+    : t_(std::move(targets)), configPath_(ConfigIniPath(t_.programFolder)) {}
 
 bool DesktopEffects::PostToOption(unsigned message) {
     HWND option = FindOptionWindow();
@@ -46,11 +47,10 @@ bool DesktopEffects::PostToOsd(unsigned message, uintptr_t wParam, intptr_t lPar
 uintptr_t DesktopEffects::OsdWindowHandle() { return reinterpret_cast<uintptr_t>(FindOsdWindow()); }
 
 std::optional<OsdSettingsFields> DesktopEffects::ReadOsdSettings() {
-    OsdSettings record;
+    OsdRecordBytes record;
     const IniFile config(configPath_, t_.fileLock);
-    if (!config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, record.bytes.data(), record.bytes.size()))
-        return std::nullopt;
-    return OsdSettingsFields{record.ProfileNoticeSwitch(), record.FirstValue(), record.SecondValue()};
+    if (!config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, record.data(), record.size())) return std::nullopt;
+    return UnpackOsdRecord(record);
 }
 
 void DesktopEffects::StoreNoticeText(const std::string& text) {

@@ -8,7 +8,7 @@
 
 #include "device/apply_changes.h"
 #include "device/device_image.h"
-#include "profile/messages.h"
+#include "profile/message_params.h"
 #include "tests/device/transport_fake.h"
 #include "tests/e2e/e2e_harness_win.h"
 
@@ -221,9 +221,8 @@ TEST_F(MonitorEndToEnd, CopyDataNoticeIsStoredAndShownOnlyWhileConnected) {
     ASSERT_TRUE(folder.StartMonitor());
     ASSERT_TRUE(WaitFor([&] { return folder.Logged("osdpanel", "start"); }));
     auto send = [&](const char* text, DWORD size) {
-        uint8_t data[160] = {};
-        std::strcpy(reinterpret_cast<char*>(data + 1), text);
-        COPYDATASTRUCT copy = {0, size, data};
+        CopyDataNotice data = PackCopyDataNotice(text);
+        COPYDATASTRUCT copy = {0, size, data.data()};
         return SendMessageA(folder.MonitorWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
     };
     EXPECT_EQ(send("wrong size", 150), 1);
