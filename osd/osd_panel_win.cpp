@@ -5,11 +5,12 @@
 
 #include <string>
 
-#include "monitor/osd_settings.h"
 #include "osd/osd_notice.h"
 #include "profile/file_lock_win.h"
 #include "profile/ini_file.h"
-#include "profile/messages.h"
+#include "profile/message_params.h"
+#include "profile/osd_record.h"
+#include "profile/program_folder.h"
 #include "profile/program_folder_win.h"
 
 namespace {
@@ -27,8 +28,7 @@ struct Panel {
     std::string folder;  // program folder, with trailing backslash
     std::string text;
     DWORD shownAt = 0;
-    int32_t firstValue = 0;  // the two values Monitor passes after each apply
-    int32_t secondValue = 0;
+    OsdValues values;  // the two values Monitor passes after each apply
 };
 
 Panel g_panel;
@@ -40,16 +40,16 @@ NamedMutexFileLock& FilesLock() {
     return lock;
 }
 
-IniFile ConfigFile() { return IniFile(g_panel.folder + "config.ini", FilesLock()); }
+IniFile ConfigFile() { return IniFile(ConfigIniPath(g_panel.folder), FilesLock()); }
 
 // Writes the default settings record (profile notices on) when config.ini
 // holds none, so Monitor announces profile changes from the first start.
 void EnsureSettingsRecord() {
-    OsdSettings settings;
+    OsdRecordBytes record;
     const IniFile config = ConfigFile();
-    if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size())) return;
-    settings = OsdSettings::Defaults();
-    config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size());
+    if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, record.data(), record.size())) return;
+    record = DefaultOsdRecord();
+    config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, record.data(), record.size());
 }
 
 std::string ProfileName(int index) {
@@ -111,7 +111,7 @@ void Paint(HWND window) {
 
 void OnShowRequest(HWND window, WPARAM kind, LPARAM param) {
     if (kind == msg::kOsdShowProfile) {
-        const int index = static_cast<int>((static_cast<DWORD>(param) >> 16) & 0xFFFF);
+        const int index = UnpackProfileNotice(static_cast<uint32_t>(param));
         Show(window, ProfileNoticeText(index, ProfileName(index)));
     } else if (kind == msg::kOsdShowMessage) {
         Show(window, ConfigFile().GetString(kOsdTextSection, kOsdTextKey, ""));
@@ -124,8 +124,7 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             OnShowRequest(window, wParam, lParam);
             return 0;
         case msg::kOsdSettings:
-            g_panel.firstValue = static_cast<int32_t>((static_cast<DWORD>(lParam) >> 16) & 0xFFFF);
-            g_panel.secondValue = static_cast<int32_t>(static_cast<DWORD>(lParam) & 0xFFFF);
+            g_panel.values = UnpackOsdValues(static_cast<uint32_t>(lParam));
             return 0;
         case WM_TIMER:
             if (wParam == kFadeTimer) Fade(window);
