@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "option/button_page/button_page_layout.h"
 #include "option/button_page/button_page_model.h"
 #include "option/dpi_level/dpi_level_model.h"
 #include "tests/keys/layouts.h"
@@ -159,4 +160,27 @@ TEST_F(Page, WithoutACurrentProfileThePageShowsNothing) {
     page.RestoreDefaults();
     EXPECT_EQ(std::memcmp(&before, block.get(), sizeof before), 0);
     EXPECT_EQ(page.FunctionCaption(0), "");
+}
+
+namespace {
+
+class LinesMeasure final : public TextMeasure {
+public:
+    // 20 pixels high per line, 20 pixels wide per character.
+    int WrappedHeight(std::string_view text, const DialogFont&, int width) const override {
+        const int needed = static_cast<int>(text.size()) * 20;
+        return 20 * ((needed + width - 1) / width);
+    }
+};
+
+}  // namespace
+
+TEST(PageHeadings, CentredInTheirBoxesOrClippedFromTheTop) {
+    const std::vector<PageHeading> headings = LayOutPageHeadings(NumberTexts(), LinesMeasure());
+    ASSERT_EQ(headings.size(), 6u);
+    EXPECT_EQ(headings[0].text, "#150");
+    EXPECT_EQ(headings[0].place.align, TextAlign::Centre);
+    EXPECT_EQ(headings[0].place.rect, (SkinRect{281, 27, 489, 47}));  // one line in a 43-high box
+    EXPECT_EQ(headings[4].font.height, 15);
+    EXPECT_EQ(headings[4].place.rect, (SkinRect{530, 115, 580, 140}));  // "#154" needs two lines: clipped
 }
