@@ -101,16 +101,6 @@ DialogResult AssignAdvancedPattern(ButtonFunction& b, int e, ButtonDialogs& dial
     return ButtonCode::AdvancedFirePattern;
 }
 
-bool DialogThere(int command, const ButtonDialogs& dialogs) {
-    switch (command) {
-        case kMacroCommand: return dialogs.Offers(ButtonDialog::Macro);
-        case kRepeatedClickCommand: return dialogs.Offers(ButtonDialog::RepeatedClick);
-        case kGunLibraryCommand: return dialogs.Offers(ButtonDialog::GunLibrary);
-        case kAdvancedPatternCommand: return dialogs.Offers(ButtonDialog::AdvancedPattern);
-        default: return true;
-    }
-}
-
 // The code the entry takes: the command's own, or what its dialog decided.
 DialogResult NewCode(const FunctionCommand& command, Profile& p, int e, ButtonDialogs& dialogs) {
     ButtonFunction& b = p.MacroKeyInfo[e];
@@ -127,8 +117,8 @@ DialogResult NewCode(const FunctionCommand& command, Profile& p, int e, ButtonDi
 }  // namespace
 
 bool KeepsPrimaryClick(const Profile& profile, int entry, ButtonCode code) {
-    if (entry >= kFirstBankEntries) return true;
-    for (int e = 0; e < kFirstBankEntries; ++e) {
+    if (entry >= kBankEntryCount) return true;
+    for (int e = 0; e < kBankEntryCount; ++e) {
         const ButtonCode c = e == entry ? code : CodeOf(profile.MacroKeyInfo[e]);
         if (c == ButtonCode::PrimaryClick) return true;
     }
@@ -138,7 +128,7 @@ bool KeepsPrimaryClick(const Profile& profile, int entry, ButtonCode code) {
 AssignOutcome AssignFunction(SharedBlock& block, int entry, int command, ButtonDialogs& dialogs) {
     Profile* p = ActiveProfile(block);
     const FunctionCommand* c = FindFunctionCommand(command);
-    if (!p || !c || entry < 0 || entry >= kButtonEntryCount || !DialogThere(command, dialogs))
+    if (!p || !c || entry < 0 || entry >= kButtonEntryCount || !CommandAvailable(command, dialogs))
         return AssignOutcome::Ignored;
     if (!KeepsPrimaryClick(*p, entry, c->code)) return AssignOutcome::Refused;
 

@@ -18,8 +18,6 @@ enum class AssignOutcome {
 // What the user is shown when an assignment is refused.
 inline constexpr WarningVariant kPrimaryClickWarning = WarningVariant::A;
 
-inline constexpr int kFirstBankEntries = kButtonEntryCount / 2;
-
 // False when giving entry `entry` the function `code` would leave none of
 // the first bank's entries with the primary click. The second bank may do
 // without one.

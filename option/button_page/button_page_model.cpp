@@ -89,15 +89,17 @@ ControlState ButtonPageModel::ReportRate(int n) const {
     return {true, p && p->PollingRate == n};
 }
 
-int ButtonPageModel::LightingCaption() const {
+std::string ButtonPageModel::LightingCaption() const {
     const Profile* p = ActiveProfile(block_);
-    return p ? LightingText(p->LightSwitch) : 0;
+    return TextOrEmpty(p ? LightingText(p->LightSwitch) : 0);
 }
 
-int ButtonPageModel::BreathingCaption() const {
+std::string ButtonPageModel::BreathingCaption() const {
     const Profile* p = ActiveProfile(block_);
-    return p ? BreathingText(p->BreathSpeed) : 0;
+    return TextOrEmpty(p ? BreathingText(p->BreathSpeed) : 0);
 }
+
+std::string ButtonPageModel::TextOrEmpty(int text) const { return text ? texts_.Text(text) : std::string(); }
 
 DpiLevelModel ButtonPageModel::DpiLevel(int n) const {
     DpiLevelModel level;

@@ -70,12 +70,14 @@ public:
     // What the controls show.
     std::string FunctionCaption(int entry) const;
     // A function button is shown and enabled while its bank is shown.
-    bool FunctionShown(int entry) const { return entry / kFirstBankEntries == shownBank_; }
+    bool FunctionShown(int entry) const { return entry / kBankEntryCount == shownBank_; }
     ControlState BankButton(int bank) const { return {true, bank == shownBank_}; }
     ControlState ReportRate(int n) const;
     ControlState ColourOption(int n) const { return colours_[n]; }
-    int LightingCaption() const;   // language string, 0 for none
-    int BreathingCaption() const;  // language string, 0 for none
+    // Captions of the lighting and breathing buttons; empty for a value
+    // without a menu item.
+    std::string LightingCaption() const;
+    std::string BreathingCaption() const;
     bool BreathingEnabled() const { return breathingEnabled_; }
     DpiLevelModel DpiLevel(int n) const;
 
@@ -86,6 +88,7 @@ private:
     void SetLightSwitch(int32_t lightSwitch);
     void ApplyLightingRule();
     void MarkColourOption(int32_t n);
+    std::string TextOrEmpty(int text) const;
 
     SharedBlock& block_;
     ButtonDialogs& dialogs_;

@@ -93,6 +93,16 @@ const FunctionCommand* CommandOfCode(ButtonCode code) {
     return found == std::end(kCommands) ? nullptr : found;
 }
 
+bool CommandAvailable(int command, const ButtonDialogs& dialogs) {
+    switch (command) {
+        case kMacroCommand: return dialogs.Offers(ButtonDialog::Macro);
+        case kRepeatedClickCommand: return dialogs.Offers(ButtonDialog::RepeatedClick);
+        case kGunLibraryCommand: return dialogs.Offers(ButtonDialog::GunLibrary);
+        case kAdvancedPatternCommand: return dialogs.Offers(ButtonDialog::AdvancedPattern);
+        default: return true;
+    }
+}
+
 bool KeepsItemData(ButtonCode code) {
     return code == ButtonCode::KeyCombination || code == ButtonCode::Macro || code == ButtonCode::RepeatedClick ||
            code == ButtonCode::FirePattern || code == ButtonCode::AdvancedFirePattern;

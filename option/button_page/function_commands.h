@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "option/button_page/button_dialogs.h"
 #include "profile/button_code.h"
 
 struct FunctionCommand {
@@ -32,6 +33,10 @@ const FunctionCommand* FindFunctionCommand(int command);
 // The first command that assigns `code`, or nullptr: a code's caption is
 // its command's text.
 const FunctionCommand* CommandOfCode(ButtonCode code);
+
+// False for a command whose dialog `dialogs` does not offer: its item is
+// disabled and the command does nothing.
+bool CommandAvailable(int command, const ButtonDialogs& dialogs);
 
 // Codes whose entry keeps its count, payload and name after an assignment.
 bool KeepsItemData(ButtonCode code);

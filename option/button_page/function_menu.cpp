@@ -8,23 +8,11 @@
 
 namespace {
 
-constexpr int kSecondBankFirstEntry = 16;
 // Entry 19 plays the preset gun in the mouse's built-in slots.
 constexpr int kPresetGunEntry = 19;
 
-std::optional<ButtonDialog> DialogOf(int command) {
-    switch (command) {
-        case kMacroCommand: return ButtonDialog::Macro;
-        case kRepeatedClickCommand: return ButtonDialog::RepeatedClick;
-        case kGunLibraryCommand: return ButtonDialog::GunLibrary;
-        case kAdvancedPatternCommand: return ButtonDialog::AdvancedPattern;
-        default: return std::nullopt;
-    }
-}
-
 MenuItem CommandItem(int command, const ButtonDialogs& dialogs) {
-    const std::optional<ButtonDialog> dialog = DialogOf(command);
-    return {command, FindFunctionCommand(command)->text, !dialog || dialogs.Offers(*dialog), {}};
+    return {command, FindFunctionCommand(command)->text, CommandAvailable(command, dialogs), {}};
 }
 
 void AppendItems(std::vector<MenuItem>& menu, std::initializer_list<int> commands, const ButtonDialogs& dialogs) {
@@ -53,7 +41,7 @@ constexpr int kBreathingTexts[kBreathingChoices] = {str::kBreathSlow, str::kBrea
 std::vector<MenuItem> FunctionMenu(int entry, const ButtonDialogs& d) {
     std::vector<MenuItem> menu;
     AppendItems(menu, {1003, 1005, 1004, 1008, 1009, 1052, 1053, 1051, 1050, 1054, 1060, 1058}, d);
-    if (entry >= kSecondBankFirstEntry) {
+    if (entry >= kBankEntryCount) {
         if (entry != kPresetGunEntry) AppendItems(menu, {1068}, d);
         AppendItems(menu, {1064, 1065, 1067}, d);
     }

@@ -43,8 +43,8 @@ TEST_F(Page, RefreshShowsTheCurrentProfile) {
     EXPECT_EQ(Colours(&ControlState::enabled), kAll);
     EXPECT_EQ(Colours(&ControlState::selected), (std::vector<bool>{false, false, false, true, false, false, false, false}));
     EXPECT_TRUE(page.ReportRate(1).selected);
-    EXPECT_EQ(page.LightingCaption(), 1124);
-    EXPECT_EQ(page.BreathingCaption(), 1092);
+    EXPECT_EQ(page.LightingCaption(), "#1124");
+    EXPECT_EQ(page.BreathingCaption(), "#1092");
     EXPECT_EQ(page.FunctionCaption(20), "M4#1154");
     EXPECT_EQ(page.FunctionCaption(19), "#362#1154");  // the preset named by string 362
 }
@@ -58,7 +58,7 @@ TEST_F(Page, LightingRule) {
     EXPECT_EQ(Colours(&ControlState::enabled), kLastOnly);
     EXPECT_EQ(Colours(&ControlState::selected), kLastOnly);
     EXPECT_TRUE(page.BreathingEnabled());
-    EXPECT_EQ(page.LightingCaption(), 1145);
+    EXPECT_EQ(page.LightingCaption(), "#1145");
 
     page.Command(3001);  // off
     EXPECT_EQ(Colours(&ControlState::enabled), kNone);
@@ -76,13 +76,13 @@ TEST_F(Page, LightingRule) {
     p.LightSwitch = -1;  // a damaged file leaves the controls alone
     page.Refresh();
     EXPECT_EQ(Colours(&ControlState::enabled), kAll);
-    EXPECT_EQ(page.LightingCaption(), 0);
+    EXPECT_EQ(page.LightingCaption(), "");
 }
 
 TEST_F(Page, BreathingAndReportRate) {
     EXPECT_EQ(page.Command(4002), AssignOutcome::Assigned);
     EXPECT_EQ(p.BreathSpeed, 2);
-    EXPECT_EQ(page.BreathingCaption(), 1091);
+    EXPECT_EQ(page.BreathingCaption(), "#1091");
     EXPECT_EQ(page.Command(4004), AssignOutcome::Ignored);
     EXPECT_EQ(page.Command(3007), AssignOutcome::Ignored);
     page.ChooseReportRate(3);
