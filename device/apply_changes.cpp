@@ -14,34 +14,33 @@ constexpr std::size_t kTableUploads = 2;
 
 }  // namespace
 
-void ApplyChangedSettings(Transport& transport, Clock& clock, SharedBlock& local,
-                          DeviceImage& image, bool force) {
-    Profile* profile = ActiveProfile(local);
-    if (profile == nullptr) return;
-    // The flags of the profile being written, not those of profile 0.
-    const int index = local.CurrentProfile;
+uint32_t ApplyChangedSettings(Transport& transport, Clock& clock, const ApplyRequest& request,
+                              DeviceImage& image) {
+    // The settings block may step the colour option on in its own copy.
+    Profile profile = request.Active;
 
     SendCommand(transport, OpeningCommand());
     clock.Sleep(kApplyStepPauseMs);
-    if (force || local.PollingChanged[index] == 1) {
-        SendCommand(transport, PollingRateCommand(*profile));
+    if (request.Force || request.PollingChanged) {
+        SendCommand(transport, PollingRateCommand(profile));
         clock.Sleep(kApplyStepPauseMs);
     }
-    if (force || local.DpiStageChanged[index] == 1) {
-        SendCommand(transport, DpiStageCommand(*profile));
+    if (request.Force || request.DpiStageChanged) {
+        SendCommand(transport, DpiStageCommand(profile));
         clock.Sleep(kApplyStepPauseMs);
     }
-    if (force || local.SettingsChanged[index] == 1) {
-        SendDataBlock(transport, clock, SettingsBlockCommand(), BuildSettingsBlock(*profile));
+    if (request.Force || request.SettingsChanged) {
+        SendDataBlock(transport, clock, SettingsBlockCommand(), BuildSettingsBlock(profile));
         clock.Sleep(kApplyStepPauseMs);
     }
 
     image.Clear();
-    EncodeButtons(*profile, image);
+    EncodeButtons(profile, image);
     const std::vector<DataUpload> uploads = ButtonUploads(image);
     for (std::size_t i = 0; i < uploads.size(); ++i) {
         SendDataBlock(transport, clock, uploads[i].Header, uploads[i].Data);
         if (i < kTableUploads) clock.Sleep(kApplyStepPauseMs);
     }
     SendCommand(transport, ClosingCommand());
+    return profile.ColorOptions0;
 }

@@ -6,6 +6,7 @@
 #include "device/device_image.h"
 #include "device/entry_table.h"
 #include "device/slot_content.h"
+#include "profile/button_code.h"
 
 namespace {
 
@@ -32,34 +33,34 @@ uint8_t LowByte(int32_t value) { return static_cast<uint8_t>(value); }
 // The per-code changes to the table's default bytes. Returns false when the
 // entry is to be left empty (a macro button without events).
 bool AdjustEntry(const Profile& p, const ButtonFunction& b, int n, EntryBytes& e) {
-    switch (b.Code) {
-        case 5:
+    switch (CodeOf(b)) {
+        case ButtonCode::KeyCombination:
             e[1] = HidModifierBits(b.Payload[1]);
             e[2] = b.Payload[0];
             break;
-        case 16:
+        case ButtonCode::Macro:
             if (b.ItemCount == 0) {
                 e = {0, 0, 0, 0};
                 return false;
             }
             e[1] = LowByte(b.RunMode);
             break;
-        case 17:
+        case ButtonCode::RunProgram:
             e[3] = static_cast<uint8_t>(n + 1);
             break;
-        case 21:
+        case ButtonCode::RepeatedClick:
             e[1] = b.Payload[0];
             e[2] = b.FireInterval <= 4 ? 2 : LowByte(b.FireInterval / 2);
             e[3] = LowByte(b.FireCount);
             break;
-        case 22:
+        case ButtonCode::OtgSpeed:
             e[2] = e[3] = LowByte(p.OTGSpeed);
             break;
-        case 100:
+        case ButtonCode::FirePattern:
             e[1] = p.GunMode != 0 ? 2 : 4;
             e[2] = b.ModeIndex == 2 ? 0 : 2;
             break;
-        case 105:
+        case ButtonCode::AdvancedFirePattern:
             e[2] = b.ItemCount != 0 ? LowByte(b.RunMode) : 0;
             break;
         default:
@@ -70,11 +71,11 @@ bool AdjustEntry(const Profile& p, const ButtonFunction& b, int n, EntryBytes& e
 
 // Which pattern an entry's slot plays: the last assigned of macro, gun and
 // advanced gun, or the entry's own code when none is assigned.
-int PatternKind(const ButtonFunction& b) {
-    int kind = b.Code;
-    if (b.MacroItem >= 0) kind = slot_kind::kMacro;
-    if (b.GunItem >= 0) kind = slot_kind::kGun;
-    if (b.AdvanceGunItem >= 0) kind = slot_kind::kAdvancedGun;
+ButtonCode PatternKind(const ButtonFunction& b) {
+    ButtonCode kind = CodeOf(b);
+    if (b.MacroItem >= 0) kind = ButtonCode::Macro;
+    if (b.GunItem >= 0) kind = ButtonCode::FirePattern;
+    if (b.AdvanceGunItem >= 0) kind = ButtonCode::AdvancedFirePattern;
     return kind;
 }
 
@@ -89,11 +90,11 @@ void WriteSlot(DeviceImage& image, int slot, const DataBlock& content) {
     image.Used[slot] = 1;
 }
 
-DataBlock SlotContent(int kind, const ButtonFunction& b) {
+DataBlock SlotContent(ButtonCode kind, const ButtonFunction& b) {
     switch (kind) {
-        case slot_kind::kMacro: return EncodeMacroSlot(b);
-        case slot_kind::kGun: return EncodeGunSlot(b.ModeIndex, static_cast<uint32_t>(b.ModeValue));
-        case slot_kind::kAdvancedGun: return EncodeAdvancedGunSlot(b);
+        case ButtonCode::Macro: return EncodeMacroSlot(b);
+        case ButtonCode::FirePattern: return EncodeGunSlot(b.ModeIndex, static_cast<uint32_t>(b.ModeValue));
+        case ButtonCode::AdvancedFirePattern: return EncodeAdvancedGunSlot(b);
         default: return DataBlock{};
     }
 }
@@ -104,7 +105,7 @@ void EncodeEntry(const Profile& p, int n, DeviceImage& image) {
     const bool mayUseSlot = AdjustEntry(p, b, n, e);
 
     int slot = n + kFirstEntrySlot;
-    int kind = b.Code;
+    ButtonCode kind = CodeOf(b);
     bool writeSlot = false;
     if (mayUseSlot && e[0] == entry_kind::kMacroSlot) {
         e[2] = static_cast<uint8_t>(slot);
@@ -114,7 +115,7 @@ void EncodeEntry(const Profile& p, int n, DeviceImage& image) {
         if (n == kPresetGunEntry) {
             slot = kPresetGunSlot;
             e[3] = static_cast<uint8_t>(slot);
-            kind = slot_kind::kGun;
+            kind = ButtonCode::FirePattern;
         } else {
             e[3] = static_cast<uint8_t>(slot);
             kind = PatternKind(b);
@@ -127,7 +128,7 @@ void EncodeEntry(const Profile& p, int n, DeviceImage& image) {
     std::copy(e.begin(), e.end(), image.ButtonTable + 4 * n);
     if (!writeSlot) return;
 
-    if (n == kPresetGunEntry && kind == slot_kind::kGun) {
+    if (n == kPresetGunEntry && kind == ButtonCode::FirePattern) {
         // The two built-in slots run the preset at four and eight times its value.
         const auto v = static_cast<uint32_t>(b.ModeValue);
         WriteSlot(image, kPresetGunSlot, EncodeGunSlot(b.ModeIndex, 4u * v));

@@ -1,31 +1,13 @@
 #include "device/connection.h"
 
-#include "device/apply_changes.h"
-#include "device/device_command.h"
 #include "device/foreground_match.h"
+#include "device/reported_ranges.h"
 #include "device/read_state.h"
-#include "device/transport_exchange.h"
-#include "profile/messages.h"
-
-namespace {
-
-// Two 16-bit values packed into the lParam of the settings message.
-intptr_t PackOsdValues(const OsdSettingsFields& osd) {
-    return static_cast<intptr_t>((static_cast<uint32_t>(osd.FirstValue) & 0xFFFFu) << 16 |
-                                 (static_cast<uint32_t>(osd.SecondValue) & 0xFFFFu));
-}
-
-}  // namespace
+#include "profile/message_params.h"
 
 MonitorConnection::MonitorConnection(SharedBlock& local, MonitorEffects& effects,
-                                     DeviceChannels& channels, Transport& transport,
-                                     Clock& windowClock, Clock& workerClock)
-    : local_(local),
-      effects_(effects),
-      channels_(channels),
-      transport_(transport),
-      windowClock_(windowClock),
-      workerClock_(workerClock) {}
+                                     DeviceChannels& channels, Clock& windowClock)
+    : local_(local), effects_(effects), channels_(channels), windowClock_(windowClock) {}
 
 void MonitorConnection::LoadOsdSettings() {
     // An unreadable record keeps what was read before.
@@ -53,7 +35,7 @@ void MonitorConnection::OnArrival() {
     state_ = ConnectionState::Connected;
     channels_.OpenFeatureDevice();
     channels_.OpenReportDevice();
-    effects_.PostWorkerRequest(kRequestReadState, 0);
+    effects_.PostWorkerRequest({kRequestReadState});
     effects_.AddTrayIcon();
     effects_.WriteDeviceState(1);
     effects_.StartTimer(msg::kTimerForegroundCheck, kForegroundCheckPeriodMs);
@@ -73,19 +55,20 @@ void MonitorConnection::OnRemoval() {
 void MonitorConnection::OnTimer(unsigned id) {
     if (id == msg::kTimerReadDeviceState) {
         effects_.KillTimer(msg::kTimerReadDeviceState);
-        effects_.PostWorkerRequest(kRequestReadState, 0);
+        effects_.PostWorkerRequest({kRequestReadState});
     } else if (id == msg::kTimerForegroundCheck) {
         CheckForegroundProgram();
     }
 }
 
-void MonitorConnection::OnApplyRequest(intptr_t param) {
+void MonitorConnection::OnApplyRequest() {
     effects_.CopyFromSharedBlock(local_);
     if (Profile* profile = ActiveProfile(local_)) effects_.ApplyWindowsMouseSettings(*profile);
     LoadOsdSettings();
-    effects_.PostToOsd(msg::kOsdSettings, 0, PackOsdValues(osd_));
+    effects_.PostToOsd(msg::kOsdSettings, 0, PackOsdValues({osd_.FirstValue, osd_.SecondValue}));
 
-    if (state_ == ConnectionState::Connected && effects_.PostWorkerRequest(kRequestApply, param)) {
+    if (state_ == ConnectionState::Connected &&
+        effects_.PostWorkerRequest({kRequestApply, SnapshotForApply(local_, false)})) {
         return;  // the worker answers Option when the mouse has the settings
     }
     // No mouse to wait for: Option must not keep its buttons disabled.
@@ -107,7 +90,7 @@ void MonitorConnection::CheckForegroundProgram() {
 void MonitorConnection::SwitchToProfile(int index) {
     local_.CurrentProfile = index;
     effects_.CopyToSharedBlock(local_);
-    effects_.PostWorkerRequest(kRequestAnnounceSwitch, 0);
+    effects_.PostWorkerRequest({kRequestAnnounceSwitch});
     effects_.WriteAndApplyWindowsMouseSettings(local_.Profiles[index]);
     effects_.PostToOption(msg::kCurrentProfileChanged);
     AnnounceProfile(index);
@@ -117,43 +100,35 @@ void MonitorConnection::SwitchToProfile(int index) {
 // asked the on-screen display to announce profile changes.
 void MonitorConnection::AnnounceProfile(int index) {
     if (osd_.ProfileNoticeSwitch != 1) return;
-    effects_.PostToOsd(msg::kOsdShow, msg::kOsdShowProfile, static_cast<intptr_t>(index) << 16);
+    effects_.PostToOsd(msg::kOsdShow, msg::kOsdShowProfile, PackProfileNotice(index));
 }
 
-void MonitorConnection::HandleWorkerRequest(int request) {
-    if (state_ != ConnectionState::Connected) return;
-    busy_ = true;
-    switch (request) {
-    case kRequestApply:
-        ApplyChangedSettings(transport_, workerClock_, local_, image_, false);
-        effects_.Trace("Thread Send Enable OK/Apply Button\n");
-        effects_.PostToOption(msg::kApplyFinished);
-        break;
-    case kRequestReadState:
-        ReadStateAndReopen();
-        break;
-    case kRequestAnnounceSwitch:
-        AnnounceSwitch();
-        break;
-    default:
-        break;
+void MonitorConnection::OnWorkerResult(const WorkerResult& result) {
+    if (const auto* finished = std::get_if<ApplyFinished>(&result)) OnApplyFinished(*finished);
+    if (const auto* reading = std::get_if<DeviceStateReading>(&result)) OnDeviceStateRead(*reading);
+    if (std::holds_alternative<SwitchClosed>(result)) OnSwitchClosed();
+}
+
+// The stepped colour option is kept only when nothing replaced the profile's
+// value while the apply ran: a reload from the block wins.
+void MonitorConnection::OnApplyFinished(const ApplyFinished& finished) {
+    if (InRange(finished.ProfileIndex, 0, kProfileCount - 1)) {
+        uint32_t& colour = local_.Profiles[finished.ProfileIndex].ColorOptions0;
+        if (colour == finished.ColourBefore) colour = finished.ColourAfter;
     }
-    busy_ = false;
+    effects_.Trace("Thread Send Enable OK/Apply Button\n");
+    effects_.PostToOption(msg::kApplyFinished);
 }
 
-void MonitorConnection::ReadStateAndReopen() {
-    if (ReadDeviceState(transport_, workerClock_, local_)) {
-        effects_.SaveProfiles(local_);
-        effects_.CopyToSharedBlock(local_);
-        effects_.PostToOption(msg::kDeviceStateRead);
-    }
-    workerClock_.Sleep(kOpenAfterReadMs);
-    SendCommand(transport_, OpeningCommand());
+void MonitorConnection::OnDeviceStateRead(const DeviceStateReading& reading) {
+    StoreDeviceState(reading, local_);
+    if (!reading.Complete) return;
+    effects_.SaveProfiles(local_);
+    effects_.CopyToSharedBlock(local_);
+    effects_.PostToOption(msg::kDeviceStateRead);
 }
 
-void MonitorConnection::AnnounceSwitch() {
-    SendCommand(transport_, ClosingCommand());
-    workerClock_.Sleep(kAnnounceSwitchPauseMs);
+void MonitorConnection::OnSwitchClosed() {
     const int index = local_.CurrentProfile;
-    if (index >= 0 && index < kProfileCount) AnnounceProfile(index);
+    if (InRange(index, 0, kProfileCount - 1)) AnnounceProfile(index);
 }

@@ -1,6 +1,6 @@
-// Monitor's one connection to the mouse: the connection state, the local
-// copy of the shared block that every encoder reads, and the requests that
-// the window thread hands to the apply worker.
+// Monitor's one connection to the mouse, on the window thread: the
+// connection state, the local copy of the shared block, the requests handed
+// to the apply worker and the results it sends back.
 #pragma once
 
 #include <atomic>
@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "device/clock.h"
-#include "device/device_image.h"
 #include "device/monitor_effects.h"
 #include "device/transport.h"
+#include "device/worker_messages.h"
 #include "profile/shared_block.h"
 
 enum class ConnectionState : int {
@@ -19,29 +19,19 @@ enum class ConnectionState : int {
     Removed = 2,
 };
 
-// Request codes of the apply worker.
-enum WorkerRequest : int {
-    kRequestApply = 1,
-    kRequestReadState = 2,
-    kRequestAnnounceSwitch = 3,
-};
-
 inline constexpr unsigned kForegroundCheckPeriodMs = 2000;
 inline constexpr unsigned kReadStateDelayMs = 200;
 inline constexpr int kArrivalSettleMs = 1000;
-inline constexpr int kOpenAfterReadMs = 3000;
-inline constexpr int kAnnounceSwitchPauseMs = 200;
 
 class MonitorConnection {
 public:
     // `local` holds the profiles loaded at start-up and lives as long as this
-    // object. `channels` and `windowClock` serve the window thread;
-    // `transport` and `workerClock` the apply worker.
+    // object; only the window thread touches it.
     MonitorConnection(SharedBlock& local, MonitorEffects& effects, DeviceChannels& channels,
-                      Transport& transport, Clock& windowClock, Clock& workerClock);
+                      Clock& windowClock);
 
+    // Read by the worker too.
     ConnectionState State() const { return state_.load(); }
-    bool Busy() const { return busy_.load(); }
     SharedBlock& Local() { return local_; }
     MonitorEffects& Effects() { return effects_; }
     const OsdSettingsFields& OsdSettings() const { return osd_; }
@@ -52,27 +42,24 @@ public:
     void OnArrival();
     void OnRemoval();
     void OnTimer(unsigned id);
-    // Message 1224 from Option; `param` is passed on to the worker.
-    void OnApplyRequest(intptr_t param);
+    // Message 1224 from Option. Its parameters carry nothing: the worker
+    // gets a copy of the active profile and its change flags, never forced.
+    void OnApplyRequest();
     void CheckForegroundProgram();
-
-    // Apply worker thread: one request message.
-    void HandleWorkerRequest(int request);
+    // A result the apply worker sent back.
+    void OnWorkerResult(const WorkerResult& result);
 
 private:
     void SwitchToProfile(int index);
     void AnnounceProfile(int index);
-    void ReadStateAndReopen();
-    void AnnounceSwitch();
+    void OnApplyFinished(const ApplyFinished& finished);
+    void OnDeviceStateRead(const DeviceStateReading& reading);
+    void OnSwitchClosed();
 
     SharedBlock& local_;
     MonitorEffects& effects_;
     DeviceChannels& channels_;
-    Transport& transport_;
     Clock& windowClock_;
-    Clock& workerClock_;
-    DeviceImage image_{};
     OsdSettingsFields osd_{};
     std::atomic<ConnectionState> state_{ConnectionState::NotFound};
-    std::atomic<bool> busy_{false};
 };

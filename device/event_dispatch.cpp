@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <string>
 
+#include "device/media_codes.h"
+#include "device/reported_ranges.h"
 #include "lan/string_ids.h"
-#include "profile/messages.h"
+#include "profile/message_params.h"
 
 namespace {
 
-constexpr uint16_t kPresence = 0x7F00;
 constexpr uint16_t kProfileSwitched = 0x0800;  // any low byte
 constexpr uint16_t kRunProgram = 0x000A;
 constexpr uint16_t kOpenOption = 0x00A0;
@@ -19,22 +20,10 @@ constexpr uint16_t kPollingSwitched = 0x0500;  // any low byte
 constexpr uint16_t kSaveProfiles = 0xC000;
 constexpr uint16_t kMedia = 0xF000;
 
-constexpr uint16_t kArrived = 1;
-constexpr uint16_t kRemoved = 2;
-
 constexpr int kProgramButtonCount = 16;
 constexpr int kDpiLevelCount = 6;
 constexpr int kDpiLevelUnit = 50;
-constexpr int kMaxDpiStage = 8;
-constexpr int kMaxInterval = 8;
 
-// Media codes and the player commands they send on press.
-constexpr int kMediaActivatePlayer = 0x20;
-constexpr int kMediaNext = 0x21;
-constexpr int kMediaStop = 0x24;
-constexpr int kPlayerCommandNext = 4098;  // next, previous, play/pause, stop follow
-
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
 // What the mouse changed on its own, applied to the active profile of the
 // local copy.
@@ -67,8 +56,8 @@ void OnMediaKey(MonitorConnection& connection, int code, int release) {
     MonitorEffects& effects = connection.Effects();
     if (code == kMediaActivatePlayer) {
         effects.ActivatePlayer(*profile);
-    } else if (InRange(code, kMediaNext, kMediaStop)) {
-        effects.MediaCommand(*profile, kPlayerCommandNext + (code - kMediaNext));
+    } else if (const auto command = CommandForMediaCode(code)) {
+        effects.MediaCommand(*profile, *command);
     }
 }
 
@@ -103,7 +92,7 @@ bool ChangeState(MonitorConnection& connection, DeviceChange kind, int argument)
         profile->CpiStep = argument - 1;
         return true;
     case DeviceChange::Polling:
-        if (profile == nullptr || !InRange(argument, 1, kMaxInterval)) return false;
+        if (profile == nullptr || !InRange(argument, 1, kMaxReportInterval)) return false;
         profile->PollingRate = PollingRateForInterval(argument);
         return true;
     case DeviceChange::Notice:
@@ -130,7 +119,7 @@ void AnnounceChange(MonitorConnection& connection, const TextSource& texts, Devi
     case DeviceChange::Profile:
         effects.PostToOption(msg::kCurrentProfileChanged);
         effects.PostToOsd(msg::kOsdShow, msg::kOsdShowProfile,
-                          static_cast<intptr_t>(local.CurrentProfile) << 16);
+                          PackProfileNotice(local.CurrentProfile));
         break;
     case DeviceChange::DpiStage:
         ShowNotice(effects, DpiNoticeText(*ActiveProfile(local), argument));
@@ -157,24 +146,14 @@ void ApplyDeviceChange(MonitorConnection& connection, const TextSource& texts,
 
 }  // namespace
 
-uint32_t EventWordFromDeviceEvent(uintptr_t wParam, intptr_t lParam) {
-    return (static_cast<uint32_t>(wParam) & 0xFFFFu) << 16 |
-           (static_cast<uint32_t>(lParam) & 0xFFFFu);
-}
-
-uint32_t EventWordFromPresence(uintptr_t wParam) {
-    const uint16_t low = wParam == 1 ? kArrived : wParam == 0 ? kRemoved : 0;
-    return uint32_t{kPresence} << 16 | low;
-}
-
 void DispatchDeviceEvent(MonitorConnection& connection, const TextSource& texts, uint32_t word) {
     const uint16_t high = word >> 16;
     const uint16_t low = word & 0xFFFF;
     const uint16_t family = high & 0xFF00;
 
-    if (high == kPresence) {
-        if (low == kArrived) connection.OnArrival();
-        if (low == kRemoved) connection.OnRemoval();
+    if (high == kPresenceEvent) {
+        if (low == kPresenceArrived) connection.OnArrival();
+        if (low == kPresenceRemoved) connection.OnRemoval();
     } else if (family == kProfileSwitched) {
         ApplyDeviceChange(connection, texts, DeviceChange::Profile, low);
     } else if (high == kRunProgram) {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "profile/fixed_text.h"
+#include "profile/program_folder.h"
 
 namespace {
 
@@ -16,12 +17,6 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// File name plus extension of a path written with either separator.
-std::string_view FileName(std::string_view path) {
-    const auto separator = path.find_last_of("\\/");
-    return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
         return std::tolower(x) == std::tolower(y);
@@ -32,7 +27,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 int ProfileForProgram(const SharedBlock& block, std::string_view executable) {
     for (int index = 0; index < kProfileCount; ++index) {
-        const std::string_view name = FileName(Trimmed(FixedText(block.Profiles[index].GameFile)));
+        const std::string_view name = FileNameOfPath(Trimmed(FixedText(block.Profiles[index].GameFile)));
         if (!name.empty() && SameIgnoringCase(name, executable)) return index;
     }
     return -1;

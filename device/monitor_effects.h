@@ -8,14 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "device/media_codes.h"
+#include "device/worker_messages.h"
+#include "profile/osd_record.h"
 #include "profile/shared_block.h"
-
-// The three fields of the on-screen display's settings record that Monitor uses.
-struct OsdSettingsFields {
-    int32_t ProfileNoticeSwitch = 0;  // 1 = announce profile changes
-    int32_t FirstValue = 0;           // passed on with the settings message
-    int32_t SecondValue = 0;
-};
 
 class MonitorEffects {
 public:
@@ -44,8 +40,8 @@ public:
     virtual void KillTimer(unsigned id) = 0;
     virtual void AddTrayIcon() = 0;
     virtual void RemoveTrayIcon() = 0;
-    // Posts a request to the apply worker; false when it could not be posted.
-    virtual bool PostWorkerRequest(int request, intptr_t param) = 0;
+    // Hands a request to the apply worker; false when it could not be posted.
+    virtual bool PostWorkerRequest(WorkerRequest request) = 0;
     // File name and extension of the foreground window's program; no value
     // when it cannot be found.
     virtual std::optional<std::string> ForegroundExecutableName() = 0;
@@ -70,5 +66,5 @@ public:
     // Mouse buttons that act on the desktop, for the active profile.
     virtual void RunProgram(const Profile& profile, int button) = 0;  // button 1..16
     virtual void ActivatePlayer(const Profile& profile) = 0;
-    virtual void MediaCommand(const Profile& profile, int command) = 0;  // 4098..4101
+    virtual void MediaCommand(const Profile& profile, ::MediaCommand command) = 0;
 };

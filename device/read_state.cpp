@@ -3,30 +3,29 @@
 #include <cstring>
 
 #include "device/transport_exchange.h"
+#include "device/reported_ranges.h"
 
-namespace {
-
-constexpr int kMaxDpiStage = 8;
-
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
-
-}  // namespace
-
-bool ReadDeviceState(Transport& transport, Clock& clock, SharedBlock& local) {
+DeviceStateReading ReadDeviceState(Transport& transport, Clock& clock) {
+    DeviceStateReading reading;
     if (const auto reply = Query(transport, clock, QueryProfileCommand());
         reply && InRange((*reply)[1], 1, kProfileCount)) {
-        local.CurrentProfile = (*reply)[1] - 1;
+        reading.CurrentProfile = (*reply)[1] - 1;
     }
     clock.Sleep(kTransferPauseMs);
 
-    bool lastSucceeded = false;
     for (int index = 0; index < kProfileCount; ++index) {
         const auto reply = Query(transport, clock, QueryDpiStageCommand(index + 1));
-        lastSucceeded = reply && InRange((*reply)[2], 1, kMaxDpiStage);
-        if (lastSucceeded) local.Profiles[index].CpiStep = (*reply)[2] - 1;
+        reading.Complete = reply && InRange((*reply)[2], 1, kMaxDpiStage);
+        if (reading.Complete) reading.CpiSteps[index] = (*reply)[2] - 1;
         clock.Sleep(kTransferPauseMs);
     }
+    return reading;
+}
 
+void StoreDeviceState(const DeviceStateReading& reading, SharedBlock& local) {
+    if (reading.CurrentProfile) local.CurrentProfile = *reading.CurrentProfile;
+    for (int index = 0; index < kProfileCount; ++index) {
+        if (reading.CpiSteps[index]) local.Profiles[index].CpiStep = *reading.CpiSteps[index];
+    }
     std::memset(local.ButtonChanged, 0, sizeof local.ButtonChanged);
-    return lastSucceeded;
 }

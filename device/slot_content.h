@@ -8,13 +8,6 @@
 #include "device/device_command.h"
 #include "profile/profile_record.h"
 
-// What a data slot holds; the values are the function codes that use them.
-namespace slot_kind {
-inline constexpr int kMacro = 16;
-inline constexpr int kGun = 100;
-inline constexpr int kAdvancedGun = 105;
-}  // namespace slot_kind
-
 // A pause too long for the short forms: q units of a step chosen by u
 // (1 = 10 ms, 2 = 20 ms, 3 = 50 ms, 4 = 100 ms).
 struct LongDelay {

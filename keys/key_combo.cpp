@@ -2,6 +2,10 @@
 
 #include "keys/key_name.h"
 
+std::string_view StoredKeyName(uint32_t usage, MapVirtualKeyFunction map) {
+    return KeyName(UsageToVk(usage, map).value_or(0));
+}
+
 std::string KeyComboCaption(uint32_t usage, uint8_t modifiers, MapVirtualKeyFunction map) {
     static constexpr struct {
         uint8_t bit;
@@ -11,5 +15,5 @@ std::string KeyComboCaption(uint32_t usage, uint8_t modifiers, MapVirtualKeyFunc
     if (!(modifiers & kKeyAlone))
         for (const auto& p : kPrefixes)
             if (modifiers & p.bit) caption += p.prefix;
-    return caption += KeyName(UsageToVk(usage, map).value_or(0));
+    return caption += StoredKeyName(usage, map);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "keys/key_conversion.h"
 
@@ -15,6 +16,10 @@ enum ModifierBit : uint8_t {
     kModAlt = 0x08,
     kModWin = 0x10,
 };
+
+// The name shown for a stored usage: that of the key the active layout has
+// at the usage's position; empty for a usage without a row.
+std::string_view StoredKeyName(uint32_t usage, MapVirtualKeyFunction map);
 
 // "Shift+Ctrl+A" for usage 0x04 with Shift and Ctrl; the key's name alone
 // when kKeyAlone is set.

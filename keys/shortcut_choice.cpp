@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "keys/key_combo.h"
 #include "keys/key_name.h"
 #include "profile/profile_defaults.h"
 
@@ -10,7 +11,7 @@ ShortcutChoice::ShortcutChoice(uint8_t key, uint8_t modifiers) : key_(key) {
 }
 
 std::string_view ShortcutChoice::KeyFieldText(MapVirtualKeyFunction map) const {
-    return KeyName(UsageToVk(key_, map).value_or(0));
+    return StoredKeyName(key_, map);
 }
 
 std::string_view ShortcutChoice::Capture(uint32_t vk, MapVirtualKeyFunction map) {

@@ -1,14 +1,15 @@
 #include "monitor/apply_worker_win.h"
 
-#include "device/connection.h"
 #include "profile/messages.h"
 
 namespace {
 constexpr SIZE_T kWorkerStackCommit = 4096;
 }
 
-bool ApplyWorker::Start(MonitorConnection& connection) {
-    connection_ = &connection;
+bool ApplyWorker::Start(const MonitorConnection& connection, Transport& transport, Clock& clock,
+                        HWND resultWindow) {
+    core_.emplace(connection, transport, clock, *this);
+    resultWindow_ = resultWindow;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, kWorkerStackCommit, Run, this, 0, &threadId_);
     if (!thread_) return false;
@@ -17,9 +18,14 @@ bool ApplyWorker::Start(MonitorConnection& connection) {
     return true;
 }
 
-bool ApplyWorker::Post(int request, intptr_t param) {
-    return thread_ && PostThreadMessageA(threadId_, msg::kWorkerRequest, static_cast<WPARAM>(request),
-                                         static_cast<LPARAM>(param)) != FALSE;
+bool ApplyWorker::Post(WorkerRequest request) {
+    if (!thread_) return false;
+    const WPARAM code = static_cast<WPARAM>(request.Code);
+    auto owned = std::make_unique<WorkerRequest>(std::move(request));
+    if (!PostThreadMessageA(threadId_, msg::kWorkerRequest, code, reinterpret_cast<LPARAM>(owned.get())))
+        return false;
+    owned.release();  // the worker owns it now
+    return true;
 }
 
 void ApplyWorker::Stop() {
@@ -28,11 +34,24 @@ void ApplyWorker::Stop() {
         WaitForSingleObject(thread_, INFINITE);
         CloseHandle(thread_);
         thread_ = nullptr;
+        MSG m;
+        while (PeekMessageA(&m, resultWindow_, msg::kWorkerResult, msg::kWorkerResult, PM_REMOVE))
+            TakeResult(m.lParam);
     }
     if (ready_) {
         CloseHandle(ready_);
         ready_ = nullptr;
     }
+}
+
+std::unique_ptr<WorkerResult> ApplyWorker::TakeResult(LPARAM lParam) {
+    return std::unique_ptr<WorkerResult>(reinterpret_cast<WorkerResult*>(lParam));
+}
+
+void ApplyWorker::Deliver(WorkerResult result) {
+    auto owned = std::make_unique<WorkerResult>(std::move(result));
+    if (PostMessageA(resultWindow_, msg::kWorkerResult, 0, reinterpret_cast<LPARAM>(owned.get())))
+        owned.release();  // the window owns it now
 }
 
 DWORD WINAPI ApplyWorker::Run(void* self) {
@@ -41,7 +60,9 @@ DWORD WINAPI ApplyWorker::Run(void* self) {
     PeekMessageA(&m, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // creates the queue
     SetEvent(worker.ready_);
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-        if (m.message == msg::kWorkerRequest) worker.connection_->HandleWorkerRequest(static_cast<int>(m.wParam));
+        if (m.message != msg::kWorkerRequest) continue;
+        const std::unique_ptr<WorkerRequest> request(reinterpret_cast<WorkerRequest*>(m.lParam));
+        worker.core_->Handle(*request);
     }
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "monitor/desktop_programs_win.h"
 #include "monitor/foreground_program_win.h"
 #include "monitor/media_actions_win.h"
-#include "monitor/osd_settings.h"
 #include "profile/shared_block_win.h"
 #include "monitor/tray_icon_win.h"
 #include "lan/string_ids.h"
@@ -14,6 +13,8 @@
 #include "profile/ini_file.h"
 #include "profile/messages.h"
 #include "profile/mouse_settings_win.h"
+#include "profile/osd_record.h"
+#include "profile/program_folder.h"
 #include "profile/profile_files.h"
 
 namespace {
@@ -23,7 +24,7 @@ HWND FindOsdWindow() { return FindWindowA(nullptr, names::kOsdWindowTitle); }
 }  // namespace
 
 DesktopEffects::DesktopEffects(DesktopTargets targets)
-    : t_(std::move(targets)), configPath_(t_.programFolder + "config.ini") {}
+    : t_(std::move(targets)), configPath_(ConfigIniPath(t_.programFolder)) {}
 
 bool DesktopEffects::PostToOption(unsigned message) {
     HWND option = FindOptionWindow();
@@ -46,11 +47,10 @@ bool DesktopEffects::PostToOsd(unsigned message, uintptr_t wParam, intptr_t lPar
 uintptr_t DesktopEffects::OsdWindowHandle() { return reinterpret_cast<uintptr_t>(FindOsdWindow()); }
 
 std::optional<OsdSettingsFields> DesktopEffects::ReadOsdSettings() {
-    OsdSettings record;
+    OsdRecordBytes record;
     const IniFile config(configPath_, t_.fileLock);
-    if (!config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, record.bytes.data(), record.bytes.size()))
-        return std::nullopt;
-    return OsdSettingsFields{record.ProfileNoticeSwitch(), record.FirstValue(), record.SecondValue()};
+    if (!config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, record.data(), record.size())) return std::nullopt;
+    return UnpackOsdRecord(record);
 }
 
 void DesktopEffects::StoreNoticeText(const std::string& text) {
@@ -67,7 +67,7 @@ void DesktopEffects::AddTrayIcon() { t_.tray.Add(t_.texts.Text(str::kTrayTip)); 
 
 void DesktopEffects::RemoveTrayIcon() { t_.tray.Remove(); }
 
-bool DesktopEffects::PostWorkerRequest(int request, intptr_t param) { return t_.worker.Post(request, param); }
+bool DesktopEffects::PostWorkerRequest(WorkerRequest request) { return t_.worker.Post(std::move(request)); }
 
 std::optional<std::string> DesktopEffects::ForegroundExecutableName() { return ForegroundProgramFileName(); }
 
@@ -101,8 +101,6 @@ void DesktopEffects::RunProgram(const Profile& profile, int button) { t_.media.R
 
 void DesktopEffects::ActivatePlayer(const Profile& profile) { t_.media.ActivatePlayer(profile.MediaOption); }
 
-void DesktopEffects::MediaCommand(const Profile& profile, int command) {
-    if (command < static_cast<int>(::MediaCommand::Next) || command > static_cast<int>(::MediaCommand::Stop))
-        return;
-    t_.media.SendCommand(profile.MediaOption, static_cast<::MediaCommand>(command));
+void DesktopEffects::MediaCommand(const Profile& profile, ::MediaCommand command) {
+    t_.media.SendCommand(profile.MediaOption, command);
 }

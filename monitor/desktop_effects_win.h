@@ -1,8 +1,7 @@
 // The desktop side of the device link: every action the connection and the
 // event dispatch ask for, carried out with windows, timers, the tray icon,
-// config.ini, the profile files and the shared block. Called from the
-// window thread and, for posts, traces, saves and block copies, from the
-// apply worker too; those paths touch no state of this object.
+// config.ini, the profile files and the shared block. Called only from the
+// window thread.
 #pragma once
 
 #include <windows.h>
@@ -51,7 +50,7 @@ public:
     void KillTimer(unsigned id) override;
     void AddTrayIcon() override;
     void RemoveTrayIcon() override;
-    bool PostWorkerRequest(int request, intptr_t param) override;
+    bool PostWorkerRequest(WorkerRequest request) override;
     std::optional<std::string> ForegroundExecutableName() override;
     void Trace(const std::string& line) override;
 
@@ -66,7 +65,7 @@ public:
 
     void RunProgram(const Profile& profile, int button) override;
     void ActivatePlayer(const Profile& profile) override;
-    void MediaCommand(const Profile& profile, int command) override;
+    void MediaCommand(const Profile& profile, ::MediaCommand command) override;
 
 private:
     DesktopTargets t_;

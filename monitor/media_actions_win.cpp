@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "profile/button_code.h"
 #include "profile/fixed_text.h"
 
 namespace {
@@ -59,7 +60,7 @@ void SendKey(HWND target, UINT message, WPARAM key, LPARAM lParam) {
 void MediaActions::RunProgram(const Profile& active, int button) const {
     if (button < 1 || button > 16) return;
     const ButtonFunction& entry = active.MacroKeyInfo[button - 1];
-    if (!StartsProgram(entry.Code)) return;
+    if (!StartsProgram(CodeOf(entry))) return;
     const std::string path(FixedText(entry.ProgramPath));
     ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOW);
 }

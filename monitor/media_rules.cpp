@@ -85,15 +85,3 @@ uint32_t WinampCommandId(MediaCommand command, bool& playing) {
     }
     return 0;
 }
-
-bool StartsProgram(uint8_t code) { return code == 17 || code == 122 || code == 123; }
-
-std::optional<MediaCommand> CommandForMediaCode(int code) {
-    switch (code) {
-        case 0x21: return MediaCommand::Next;
-        case 0x22: return MediaCommand::Previous;
-        case 0x23: return MediaCommand::PlayPause;
-        case 0x24: return MediaCommand::Stop;
-        default: return std::nullopt;
-    }
-}

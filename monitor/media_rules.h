@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-enum class MediaPlayer { WindowsMediaPlayer, ITunes, RealPlayer, Winamp };
+#include "device/media_codes.h"
 
-enum class MediaCommand { Next = 4098, Previous = 4099, PlayPause = 4100, Stop = 4101 };
+enum class MediaPlayer { WindowsMediaPlayer, ITunes, RealPlayer, Winamp };
 
 struct PlayerInfo {
     const char* registryKey;    // under HKEY_LOCAL_MACHINE
@@ -44,9 +44,3 @@ uint32_t AppCommandParam(MediaCommand command);
 uint32_t RealPlayerCommandId(MediaCommand command);
 uint32_t WinampCommandId(MediaCommand command, bool& playing);
 
-// Function codes whose button starts the program stored in it.
-bool StartsProgram(uint8_t code);
-
-// The media event codes of the mouse (low byte of an 0xF000 event).
-inline constexpr int kMediaActivatePlayer = 0x20;
-std::optional<MediaCommand> CommandForMediaCode(int code);

@@ -3,9 +3,8 @@
 #include "device/event_dispatch.h"
 #include "lan/string_ids.h"
 #include "monitor/desktop_programs_win.h"
-#include "monitor/osd_settings.h"
 #include "monitor/program_icon_win.h"
-#include "profile/messages.h"
+#include "profile/message_params.h"
 #include "profile/profile_defaults.h"
 #include "profile/profile_files.h"
 #include "profile/program_folder_win.h"
@@ -15,7 +14,6 @@ namespace {
 constexpr char kWindowClass[] = "CMonitorWnd";
 constexpr int kWindowPosition = 100;
 constexpr int kWindowSize = 100;
-constexpr char kMouseKeyPath[] = "Control Panel\\Mouse";
 
 std::wstring Widen(const std::string& text) {
     if (text.empty()) return {};
@@ -56,7 +54,10 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnCommand(LOWORD(wParam));
         return 0;
     case msg::kApplySettings:
-        connection_->OnApplyRequest(static_cast<intptr_t>(wParam));
+        connection_->OnApplyRequest();
+        return 0;
+    case msg::kWorkerResult:
+        connection_->OnWorkerResult(*ApplyWorker::TakeResult(lParam));
         return 0;
     case msg::kReloadBlock:
         CopyBlockIn();
@@ -71,10 +72,10 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayNotify(static_cast<UINT>(lParam));
         return 0;
     case msg::kDeviceEvent:
-        DispatchDeviceEvent(*connection_, *texts_, EventWordFromDeviceEvent(wParam, lParam));
+        DispatchDeviceEvent(*connection_, *texts_, UnpackDeviceEvent(wParam, lParam));
         return 0;
     case msg::kDevicePresence:
-        DispatchDeviceEvent(*connection_, *texts_, EventWordFromPresence(wParam));
+        DispatchDeviceEvent(*connection_, *texts_, UnpackPresence(wParam));
         return 0;
     default:
         if (message == TrayIcon::TaskbarCreatedMessage() && tray_) {
@@ -88,7 +89,6 @@ LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CMonitorWnd::OnCreate() {
     programFolder_ = RunningProgramFolder();
     texts_ = std::make_unique<LanguageLibrary>(programFolder_);
-    RegCreateKeyExA(HKEY_CURRENT_USER, kMouseKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &mouseKey_, nullptr);
     hid_.Load(Widen(programFolder_));
     hid_.SetMonitorTarget(window_, msg::kDeviceEvent, msg::kDevicePresence);
     LoadProfiles();
@@ -97,13 +97,13 @@ bool CMonitorWnd::OnCreate() {
     media_ = std::make_unique<MediaActions>(window_);
     effects_ = std::make_unique<DesktopEffects>(DesktopTargets{window_, programFolder_, fileLock_, *texts_,
                                                                mouseSettings_, block_, *tray_, worker_, *media_});
-    connection_ = std::make_unique<MonitorConnection>(local_, *effects_, hid_, hid_, windowClock_, workerClock_);
+    connection_ = std::make_unique<MonitorConnection>(local_, *effects_, hid_, windowClock_);
     connection_->LoadOsdSettings();
 
     // A block mutex that already exists belongs to another Monitor.
     if (!block_.CreateBlockMutex()) return false;
     if (block_.CreateBlock()) block_.CopyOut(local_);
-    worker_.Start(*connection_);
+    worker_.Start(*connection_, hid_, workerClock_, window_);
     SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     connection_->ConnectAtStartup(openOption_);
     ApplyActiveWindowsSettings();
@@ -131,8 +131,6 @@ void CMonitorWnd::OnDestroy() {
     hid_.Shutdown();
     block_.Release();
     if (tray_) tray_->Remove();
-    if (mouseKey_) RegCloseKey(mouseKey_);
-    mouseKey_ = nullptr;
     // The dispatch reads texts; nothing dispatches after this point.
     connection_.reset();
     effects_.reset();
@@ -149,7 +147,7 @@ void CMonitorWnd::OnCommand(unsigned id) {
 
 LRESULT CMonitorWnd::OnCopyData(const COPYDATASTRUCT& data) {
     if (data.cbData == msg::kNoticeCopyDataSize && data.lpData) {
-        effects_->StoreNoticeText(CopyDataNoticeText(static_cast<const uint8_t*>(data.lpData), data.cbData));
+        effects_->StoreNoticeText(UnpackCopyDataNotice(static_cast<const uint8_t*>(data.lpData), data.cbData));
         if (connection_->State() == ConnectionState::Connected)
             effects_->PostToOsd(msg::kOsdShow, msg::kOsdShowMessage, 0);
     }

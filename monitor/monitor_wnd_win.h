@@ -53,7 +53,6 @@ private:
     HWND window_ = nullptr;
     std::string programFolder_;
     std::unique_ptr<LanguageLibrary> texts_;
-    HKEY mouseKey_ = nullptr;
     HidLink hid_;
     NamedMutexFileLock fileLock_;
     RegistryMouseSettings mouseSettings_;

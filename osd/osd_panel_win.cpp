@@ -6,11 +6,12 @@
 #include <string>
 #include <utility>
 
-#include "monitor/osd_settings.h"
 #include "osd/osd_notice.h"
 #include "profile/file_lock_win.h"
 #include "profile/ini_file.h"
-#include "profile/messages.h"
+#include "profile/message_params.h"
+#include "profile/osd_record.h"
+#include "profile/program_folder.h"
 #include "profile/program_folder_win.h"
 #include "shell/attached_window_win.h"
 #include "shell/owned_handles_win.h"
@@ -49,12 +50,11 @@ public:
     // Writes the default settings record (profile notices on) when config.ini
     // holds none, so Monitor announces profile changes from the first start.
     void EnsureSettingsRecord() {
-        OsdSettings settings;
+        OsdRecordBytes record;
         const IniFile config = ConfigFile();
-        if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size()))
-            return;
-        settings = OsdSettings::Defaults();
-        config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size());
+        if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, record.data(), record.size())) return;
+        record = DefaultOsdRecord();
+        config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, record.data(), record.size());
     }
 
 private:
@@ -62,7 +62,7 @@ private:
 
     // config.ini is shared with Monitor and Option: every change goes through
     // the file lock all three programs take, so no program's key is lost.
-    IniFile ConfigFile() { return IniFile(folder_ + "config.ini", filesLock_); }
+    IniFile ConfigFile() { return IniFile(ConfigIniPath(folder_), filesLock_); }
 
     std::string ProfileName(int index) {
         const IniFile profile(folder_ + "config\\Default" + std::to_string(index) + ".gmp", filesLock_);
@@ -113,7 +113,7 @@ private:
 
     void OnShowRequest(WPARAM kind, LPARAM param) {
         if (kind == msg::kOsdShowProfile) {
-            const int index = static_cast<int>((static_cast<DWORD>(param) >> 16) & 0xFFFF);
+            const int index = UnpackProfileNotice(static_cast<uint32_t>(param));
             Show(ProfileNoticeText(index, ProfileName(index)));
         } else if (kind == msg::kOsdShowMessage) {
             Show(ConfigFile().GetString(kOsdTextSection, kOsdTextKey, ""));
@@ -126,8 +126,7 @@ private:
                 OnShowRequest(wParam, lParam);
                 return 0;
             case msg::kOsdSettings:
-                firstValue_ = static_cast<int32_t>((static_cast<DWORD>(lParam) >> 16) & 0xFFFF);
-                secondValue_ = static_cast<int32_t>(static_cast<DWORD>(lParam) & 0xFFFF);
+                values_ = UnpackOsdValues(static_cast<uint32_t>(lParam));
                 return 0;
             case WM_TIMER:
                 if (wParam == kFadeTimer) Fade();
@@ -150,8 +149,7 @@ private:
     NamedMutexFileLock filesLock_;
     std::string text_;
     DWORD shownAt_ = 0;
-    int32_t firstValue_ = 0;  // the two values Monitor passes after each apply
-    int32_t secondValue_ = 0;
+    OsdValues values_;  // the two values Monitor passes after each apply
     UniqueBrush back_;
     UniqueBrush accent_;
     UniqueFont font_;

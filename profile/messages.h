@@ -34,6 +34,8 @@ inline constexpr unsigned kDevicePresence = 1326;       // wParam 1 = arrived, 0
 
 // Monitor's window -> its apply worker (thread message, wParam = request code).
 inline constexpr unsigned kWorkerRequest = 1649;
+// The apply worker -> Monitor's window (posted, lParam = one result).
+inline constexpr unsigned kWorkerResult = 1650;
 
 // Monitor's tray icon.
 inline constexpr unsigned kTrayCallback = 1036;

@@ -8,6 +8,7 @@
 
 inline constexpr int kProfileCount = 5;
 inline constexpr int kButtonEntryCount = 32;  // 16 buttons in two banks
+inline constexpr int kBankEntryCount = kButtonEntryCount / 2;
 inline constexpr int kGunStepCount = 8;
 
 // One step of a fire pattern: pointer movement and the pause after it.

@@ -10,6 +10,11 @@ std::string ProgramFolderFromModulePath(std::string_view modulePath) {
     return {};
 }
 
+std::string_view FileNameOfPath(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 std::string PathInFolder(std::string_view folder, std::string_view relative) {
     const char separator = (!folder.empty() && folder.back() == '/') ? '/' : '\\';
     std::string path(folder);

@@ -10,6 +10,9 @@
 // separator; empty when the path has no folder part.
 std::string ProgramFolderFromModulePath(std::string_view modulePath);
 
+// The file name and extension of a path written with either separator.
+std::string_view FileNameOfPath(std::string_view path);
+
 // `relative` (written with "\") inside `folder`, joined with the separator
 // the folder ends with, so the same code builds Windows paths in the programs
 // and "/" paths in host tools and tests.

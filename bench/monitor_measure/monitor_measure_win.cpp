@@ -28,7 +28,7 @@ long MandatedPauseMs(SharedBlock block) {
     FakeTransport transport(log);
     VirtualClock clock(log);
     DeviceImage image{};
-    ApplyChangedSettings(transport, clock, block, image, false);
+    ApplyChangedSettings(transport, clock, *SnapshotForApply(block, false), image);
     return clock.total;
 }
 

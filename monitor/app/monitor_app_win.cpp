@@ -37,9 +37,10 @@ public:
         return static_cast<int>(message.wParam);
     }
 
+    // The window may still hold COM objects; COM goes after it.
     ~CMonitorApp() {
-        if (comReady_) CoUninitialize();
         window_.reset();
+        if (comReady_) CoUninitialize();
         if (instanceMutex_) {
             ReleaseMutex(instanceMutex_);
             CloseHandle(instanceMutex_);

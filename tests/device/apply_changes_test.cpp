@@ -23,8 +23,13 @@ Log Commands(const Log& log) {
 class ApplyTest : public ::testing::Test {
 protected:
     void SetUp() override { BuildDefaultProfiles(*block, NoTexts()); }
+    // Applies the block's active profile and keeps the colour option the
+    // settings block leaves, as Monitor's window does with the result.
     void Apply(bool force = false) {
-        ApplyChangedSettings(transport, clock, *block, *image, force);
+        const auto request = SnapshotForApply(*block, force);
+        if (!request) return;
+        block->Profiles[request->ProfileIndex].ColorOptions0 =
+            ApplyChangedSettings(transport, clock, *request, *image);
     }
 
     Log log;

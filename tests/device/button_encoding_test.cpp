@@ -304,10 +304,10 @@ TEST(ButtonEncoding, FullProfileUsesEverySlotWithoutSpilling) {
     for (int s : {0, 2, 3, 4, 5, 7, 8, 9, 10, 30, 43, 99}) EXPECT_TRUE(SlotIsZero(*image, s)) << s;
 
     for (int n = 0; n < kButtonEntryCount; ++n) {
-        const int kind = full_profile::KindOf(n);
+        const ButtonCode kind = full_profile::KindOf(n);
         const int slot = n == 19 ? 1 : n + 11;
         const Bytes entry = Entry(*image, n);
-        if (kind == slot_kind::kMacro) {
+        if (kind == ButtonCode::Macro) {
             EXPECT_EQ(entry, (Bytes{0x09, 0x00, static_cast<uint8_t>(slot), 0x00})) << n;
             EXPECT_EQ(SlotPrefix(*image, slot, 4), (Bytes{0x00, 0x03, 0x01, 0x04})) << n;
             // 202 bytes of events: cut after the first byte pair of event 31.
@@ -321,7 +321,7 @@ TEST(ButtonEncoding, FullProfileUsesEverySlotWithoutSpilling) {
         if (n == 19) continue;
         const uint32_t c = full_profile::ColourOf(n);
         EXPECT_EQ(Colour(*image, slot), (Bytes{uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16)})) << n;
-        if (kind == slot_kind::kGun) {
+        if (kind == ButtonCode::FirePattern) {
             EXPECT_EQ(image->Slots[slot][8], uint8_t(10 * n + 5)) << n;
         } else {
             // Eight twelve-byte steps after the repeat value; the rest stays zero.

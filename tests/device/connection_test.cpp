@@ -1,5 +1,7 @@
 #include "connection_fixture.h"
 
+#include "device/device_command.h"
+#include "device/event_dispatch.h"
 #include "profile/messages.h"
 
 namespace {
@@ -12,7 +14,7 @@ TEST_F(ConnectionTest, StartUpWithTheMousePresentConnects) {
 
     log.clear();
     connection.OnTimer(msg::kTimerReadDeviceState);
-    EXPECT_EQ(log, (Log{"kill 502", "request 2 0"}));
+    EXPECT_EQ(log, (Log{"kill 502", "request 2"}));
 }
 
 // Without a mouse there is no tray icon, no timer, and Option is not opened
@@ -31,7 +33,7 @@ TEST_F(ConnectionTest, PluggingInTwiceReopensOnce) {
 
     connection.OnArrival();
     connection.OnArrival();
-    EXPECT_EQ(log, (Log{"sleep 1000", "open feature", "open report", "request 2 0", "tray add",
+    EXPECT_EQ(log, (Log{"sleep 1000", "open feature", "open report", "request 2", "tray add",
                         "Device=1", "timer 500 2000"}));
     EXPECT_EQ(connection.State(), ConnectionState::Connected);
 }
@@ -47,7 +49,7 @@ TEST_F(ConnectionTest, UnplugClosesOptionAndRemovesTheIconOnce) {
     log.clear();
     connection.OnArrival();
     EXPECT_TRUE(Logged("tray add"));
-    EXPECT_TRUE(Logged("request 2 0"));
+    EXPECT_TRUE(Logged("request 2"));
 }
 
 TEST_F(ConnectionTest, ApplyRequestWhileConnectedGoesToTheWorker) {
@@ -57,9 +59,9 @@ TEST_F(ConnectionTest, ApplyRequestWhileConnectedGoesToTheWorker) {
     effects.sharedSource = shared.get();
     effects.osdSettings = OsdSettingsFields{1, 0x12345, -1};
 
-    connection.OnApplyRequest(7);
+    connection.OnApplyRequest();
     EXPECT_EQ(log, (Log{"copy in", "apply windows", "osd 1326 0 " + std::to_string(0x2345FFFF),
-                        "request 1 7"}));
+                        "request 1"}));
     EXPECT_EQ(local->Profiles[0].PollingRate, 3);
 }
 
@@ -68,22 +70,22 @@ TEST_F(ConnectionTest, ApplyRequestWithoutTheMouseIsAnsweredAtOnce) {
     connection.ConnectAtStartup(false);
     log.clear();
 
-    connection.OnApplyRequest(0);
-    EXPECT_FALSE(Logged("request 1 0"));
+    connection.OnApplyRequest();
+    EXPECT_FALSE(Logged("request 1"));
     EXPECT_EQ(log.back(), "trace OnApplyAllSetting  Send Enable OK/Apply Button\n");
     EXPECT_TRUE(Logged("option 1256"));
 
     log.clear();
     effects.optionExists = false;
-    connection.OnApplyRequest(0);
+    connection.OnApplyRequest();
     EXPECT_EQ(log.back(), "trace OnApplyAllSetting Don't find Pelta Option Dialog\n");
 }
 
 TEST_F(ConnectionTest, ApplyRequestTheWorkerRefusesIsAnsweredAtOnce) {
     Connect();
     effects.workerAccepts = false;
-    connection.OnApplyRequest(0);
-    EXPECT_TRUE(Logged("request 1 0"));
+    connection.OnApplyRequest();
+    EXPECT_TRUE(Logged("request 1"));
     EXPECT_TRUE(Logged("option 1256"));
 }
 
@@ -91,10 +93,10 @@ TEST_F(ConnectionTest, ApplyRequestTheWorkerRefusesIsAnsweredAtOnce) {
 TEST_F(ConnectionTest, UnreadableOsdSettingsKeepThePreviousValues) {
     Connect();
     effects.osdSettings = OsdSettingsFields{1, 2, 3};
-    connection.OnApplyRequest(0);
+    connection.OnApplyRequest();
     effects.osdSettings.reset();
     log.clear();
-    connection.OnApplyRequest(0);
+    connection.OnApplyRequest();
     EXPECT_TRUE(Logged("osd 1326 0 " + std::to_string(2 << 16 | 3)));
     EXPECT_EQ(connection.OsdSettings().ProfileNoticeSwitch, 1);
 }
@@ -103,31 +105,35 @@ TEST_F(ConnectionTest, WorkerDropsRequestsWhileNotConnected) {
     channels.present = false;
     connection.ConnectAtStartup(false);
     log.clear();
-    for (const int request : {1, 2, 3}) connection.HandleWorkerRequest(request);
+    for (const int request : {1, 2, 3}) worker.Handle(WorkerRequest{request});
     EXPECT_TRUE(log.empty());
 
     connection.OnArrival();
     connection.OnRemoval();
     log.clear();
-    connection.HandleWorkerRequest(kRequestApply);
+    worker.Handle(WorkerRequest{kRequestApply, SnapshotForApply(*local, false)});
     EXPECT_TRUE(log.empty());
 }
 
 TEST_F(ConnectionTest, WorkerApplyAnswersOptionWhenDone) {
     Connect();
-    connection.HandleWorkerRequest(kRequestApply);
+    connection.OnApplyRequest();
+    log.clear();
+    RunWorker();
     EXPECT_EQ(log.front(), CommandLine(OpeningCommand()));
     EXPECT_EQ(log[log.size() - 3], CommandLine(ClosingCommand()));
     EXPECT_EQ(log[log.size() - 2], "trace Thread Send Enable OK/Apply Button\n");
     EXPECT_EQ(log.back(), "option 1256");
-    EXPECT_FALSE(connection.Busy());
+    EXPECT_FALSE(worker.Busy());
 }
 
 // A profile index the block cannot hold sends nothing but still releases Option.
 TEST_F(ConnectionTest, WorkerApplyWithoutAnActiveProfileOnlyAnswersOption) {
     Connect();
     local->CurrentProfile = 7;
-    connection.HandleWorkerRequest(kRequestApply);
+    connection.OnApplyRequest();
+    log.clear();
+    RunWorker();
     EXPECT_EQ(log, (Log{"trace Thread Send Enable OK/Apply Button\n", "option 1256"}));
 }
 
@@ -136,22 +142,56 @@ TEST_F(ConnectionTest, AnnouncingASwitchClosesThenShowsTheProfileWhenSwitchedOn)
     local->CurrentProfile = 3;
     effects.osdSettings = OsdSettingsFields{1, 0, 0};
     connection.LoadOsdSettings();
-    connection.HandleWorkerRequest(kRequestAnnounceSwitch);
+    worker.Handle(WorkerRequest{kRequestAnnounceSwitch});
     EXPECT_EQ(log, (Log{CommandLine(ClosingCommand()), "sleep 200",
                         "osd 1324 40 " + std::to_string(3 << 16)}));
 
     log.clear();
     effects.osdSettings = OsdSettingsFields{0, 0, 0};
     connection.LoadOsdSettings();
-    connection.HandleWorkerRequest(kRequestAnnounceSwitch);
+    worker.Handle(WorkerRequest{kRequestAnnounceSwitch});
     EXPECT_EQ(log, (Log{CommandLine(ClosingCommand()), "sleep 200"}));
 }
 
 TEST_F(ConnectionTest, UnknownWorkerRequestsDoNothing) {
     Connect();
-    connection.HandleWorkerRequest(0);
-    connection.HandleWorkerRequest(4);
+    worker.Handle(WorkerRequest{0});
+    worker.Handle(WorkerRequest{4});
     EXPECT_TRUE(log.empty());
+}
+
+// The worker sends the profile as it was when Option asked: a DPI event
+// handled on the window thread meanwhile does not reach this apply.
+TEST_F(ConnectionTest, AnApplySendsTheProfileAsItWasRequested) {
+    Connect();
+    local->DpiStageChanged[0] = 1;
+    local->Profiles[0].CpiStep = 1;
+    const Command requested = DpiStageCommand(local->Profiles[0]);
+    connection.OnApplyRequest();
+    DispatchDeviceEvent(connection, NoTexts(), 0x0700'0005);
+    ASSERT_EQ(local->Profiles[0].CpiStep, 4);
+
+    RunWorker();
+    EXPECT_TRUE(Logged(CommandLine(requested)));
+    EXPECT_FALSE(Logged(CommandLine(DpiStageCommand(local->Profiles[0]))));
+}
+
+// The colour option the settings block steps on comes back with the result;
+// a value reloaded while the apply ran is not overwritten.
+TEST_F(ConnectionTest, TheSteppedColourOptionIsKeptUnlessReplacedMeanwhile) {
+    Connect();
+    local->SettingsChanged[0] = 1;
+    local->Profiles[0].LightSwitch = 5;
+    local->Profiles[0].ColorOptions0 = 3;
+    connection.OnApplyRequest();
+    RunWorker();
+    EXPECT_EQ(local->Profiles[0].ColorOptions0, 4u);
+
+    connection.OnApplyRequest();
+    local->Profiles[0].ColorOptions0 = 6;
+    RunWorker();
+    EXPECT_EQ(local->Profiles[0].ColorOptions0, 6u);
+    EXPECT_EQ(Count("option 1256"), 2);
 }
 
 }  // namespace

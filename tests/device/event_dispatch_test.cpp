@@ -1,4 +1,5 @@
 #include "device/event_dispatch.h"
+#include "profile/message_params.h"
 
 #include <map>
 
@@ -29,11 +30,11 @@ protected:
 };
 
 TEST(EventWord, MessagesBecomeWords) {
-    EXPECT_EQ(EventWordFromDeviceEvent(0x0701, 0x12340003), 0x07010003u);
-    EXPECT_EQ(EventWordFromDeviceEvent(0x1F000, 0x0121), 0xF0000121u);
-    EXPECT_EQ(EventWordFromPresence(1), 0x7F000001u);
-    EXPECT_EQ(EventWordFromPresence(0), 0x7F000002u);
-    EXPECT_EQ(EventWordFromPresence(2), 0x7F000000u);
+    EXPECT_EQ(UnpackDeviceEvent(0x0701, 0x12340003), 0x07010003u);
+    EXPECT_EQ(UnpackDeviceEvent(0x1F000, 0x0121), 0xF0000121u);
+    EXPECT_EQ(UnpackPresence(1), 0x7F000001u);
+    EXPECT_EQ(UnpackPresence(0), 0x7F000002u);
+    EXPECT_EQ(UnpackPresence(2), 0x7F000000u);
 }
 
 TEST_F(EventTest, PresenceWordsFollowTheConnection) {

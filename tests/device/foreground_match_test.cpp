@@ -56,7 +56,7 @@ TEST_F(ForegroundTest, MatchingAnotherProfileSwitchesToIt) {
 
     connection.OnTimer(msg::kTimerForegroundCheck);
     EXPECT_EQ(local->CurrentProfile, 3);
-    EXPECT_EQ(log, (Log{"copy out", "request 3 0", "write+apply windows", "option 1255",
+    EXPECT_EQ(log, (Log{"copy out", "request 3", "write+apply windows", "option 1255",
                         "osd 1324 40 " + std::to_string(3 << 16)}));
 }
 
@@ -66,7 +66,7 @@ TEST_F(ForegroundTest, ProfileNoticeOnlyWhenTheSwitchIsOn) {
     effects.foreground = "game.exe";
     effects.optionExists = false;
     connection.CheckForegroundProgram();
-    EXPECT_EQ(log, (Log{"copy out", "request 3 0", "write+apply windows",
+    EXPECT_EQ(log, (Log{"copy out", "request 3", "write+apply windows",
                         "option 1255 (no window)"}));
 }
 

@@ -6,16 +6,17 @@
 #include <cstring>
 
 #include "device/slot_content.h"
+#include "profile/button_code.h"
 #include "profile/profile_defaults.h"
 
 namespace full_profile {
 
 // Entry n plays a macro, a gun or an advanced gun in turn; entry 19 is a gun.
-inline int KindOf(int n) {
+inline ButtonCode KindOf(int n) {
     switch (n % 3) {
-        case 0: return slot_kind::kMacro;
-        case 1: return slot_kind::kGun;
-        default: return slot_kind::kAdvancedGun;
+        case 0: return ButtonCode::Macro;
+        case 1: return ButtonCode::FirePattern;
+        default: return ButtonCode::AdvancedFirePattern;
     }
 }
 
@@ -26,7 +27,7 @@ inline uint32_t ColourOf(int n) {
 }
 
 inline void AssignMacro(ButtonFunction& b, int n) {
-    b.Code = slot_kind::kMacro;
+    SetCode(b, ButtonCode::Macro);
     b.MacroGroup = 0;
     b.MacroItem = n;
     b.ItemValue = 3;
@@ -42,7 +43,7 @@ inline void AssignMacro(ButtonFunction& b, int n) {
 }
 
 inline void AssignGun(ButtonFunction& b, int n) {
-    b.Code = slot_kind::kGun;
+    SetCode(b, ButtonCode::FirePattern);
     b.GunGroup = 0;
     b.GunItem = n;
     b.ModeIndex = n % 3;
@@ -53,7 +54,7 @@ inline void AssignGun(ButtonFunction& b, int n) {
 }
 
 inline void AssignAdvancedGun(ButtonFunction& b, int n) {
-    b.Code = slot_kind::kAdvancedGun;
+    SetCode(b, ButtonCode::AdvancedFirePattern);
     b.AdvanceGunGroup = 0;
     b.AdvanceGunItem = n;
     b.RunMode = 1;
@@ -76,8 +77,8 @@ inline void BuildFullProfile(Profile& p) {
         b.MacroGroup = b.MacroItem = b.GunGroup = b.GunItem = -1;
         b.AdvanceGunGroup = b.AdvanceGunItem = -1;
         switch (KindOf(n)) {
-            case slot_kind::kMacro: AssignMacro(b, n); break;
-            case slot_kind::kGun: AssignGun(b, n); break;
+            case ButtonCode::Macro: AssignMacro(b, n); break;
+            case ButtonCode::FirePattern: AssignGun(b, n); break;
             default: AssignAdvancedGun(b, n); break;
         }
     }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "device/monitor_effects.h"
 #include "device/transport.h"
@@ -23,6 +24,7 @@ public:
     const SharedBlock* sharedSource = nullptr;  // what CopyFromSharedBlock reads
     std::string notice;                          // last stored notice text
     int saves = 0;
+    std::vector<WorkerRequest> requests;  // handed to the worker, not yet run
 
     bool PostToOption(unsigned message) override {
         Add("option " + std::to_string(message), optionExists);
@@ -52,8 +54,9 @@ public:
     void KillTimer(unsigned id) override { log_.push_back("kill " + std::to_string(id)); }
     void AddTrayIcon() override { log_.push_back("tray add"); }
     void RemoveTrayIcon() override { log_.push_back("tray remove"); }
-    bool PostWorkerRequest(int request, intptr_t param) override {
-        log_.push_back("request " + std::to_string(request) + " " + std::to_string(param));
+    bool PostWorkerRequest(WorkerRequest request) override {
+        log_.push_back("request " + std::to_string(request.Code));
+        if (workerAccepts) requests.push_back(std::move(request));
         return workerAccepts;
     }
     std::optional<std::string> ForegroundExecutableName() override { return foreground; }
@@ -86,8 +89,8 @@ public:
         log_.push_back("run " + std::to_string(button));
     }
     void ActivatePlayer(const Profile&) override { log_.push_back("player"); }
-    void MediaCommand(const Profile&, int command) override {
-        log_.push_back("media " + std::to_string(command));
+    void MediaCommand(const Profile&, ::MediaCommand command) override {
+        log_.push_back("media " + std::to_string(static_cast<int>(command)));
     }
 
 private:

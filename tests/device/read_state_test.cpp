@@ -15,7 +15,15 @@ void QueueReplies(FakeTransport& transport, int profile, std::initializer_list<i
     }
 }
 
-using ReadStateTest = ConnectionTest;
+class ReadStateTest : public ConnectionTest {
+protected:
+    // Reads the state into the local copy; true when the reading is complete.
+    bool ReadIntoLocal() {
+        const DeviceStateReading reading = ReadDeviceState(transport, clock);
+        StoreDeviceState(reading, *local);
+        return reading.Complete;
+    }
+};
 
 TEST_F(ReadStateTest, ReadsProfileAndStagesThenSavesAnnouncesAndReopens) {
     Connect();
@@ -24,7 +32,7 @@ TEST_F(ReadStateTest, ReadsProfileAndStagesThenSavesAnnouncesAndReopens) {
     }
     QueueReplies(transport, 3, {1, 2, 3, 4, 8});
 
-    connection.HandleWorkerRequest(kRequestReadState);
+    worker.Handle(WorkerRequest{kRequestReadState});
 
     Log expected = {CommandLine(QueryProfileCommand()), "sleep 100",
                     "get 82 00 00 00 00 00 00 00", "sleep 100"};
@@ -55,7 +63,7 @@ TEST_F(ReadStateTest, FailedFifthQueryStoresWhatItGotButSavesNothing) {
     local->Profiles[4].CpiStep = 2;
     QueueReplies(transport, 2, {5, 5, 5, 5});  // the fifth query gets no reply
 
-    connection.HandleWorkerRequest(kRequestReadState);
+    worker.Handle(WorkerRequest{kRequestReadState});
 
     EXPECT_EQ(local->CurrentProfile, 1);
     EXPECT_EQ(local->Profiles[3].CpiStep, 4);
@@ -69,7 +77,7 @@ TEST_F(ReadStateTest, FailedQueriesLeaveTheStoredValues) {
     local->CurrentProfile = 4;
     local->Profiles[0].CpiStep = 3;
     transport.replies = {std::nullopt, std::nullopt, Reply(0x84, 2, 6)};
-    EXPECT_FALSE(ReadDeviceState(transport, clock, *local));
+    EXPECT_FALSE(ReadIntoLocal());
     EXPECT_EQ(local->CurrentProfile, 4);
     EXPECT_EQ(local->Profiles[0].CpiStep, 3);
     EXPECT_EQ(local->Profiles[1].CpiStep, 5);
@@ -82,13 +90,13 @@ TEST_F(ReadStateTest, OutOfRangeRepliesAreTreatedAsFailures) {
     local->CurrentProfile = 1;
     local->Profiles[4].CpiStep = 2;
     QueueReplies(transport, 6, {0, 9, 1, 1, 9});
-    EXPECT_FALSE(ReadDeviceState(transport, clock, *local));
+    EXPECT_FALSE(ReadIntoLocal());
     EXPECT_EQ(local->CurrentProfile, 1);
     EXPECT_EQ(local->Profiles[4].CpiStep, 2);
 
     transport.replies.clear();
     QueueReplies(transport, 0, {1, 1, 1, 1, 1});
-    EXPECT_TRUE(ReadDeviceState(transport, clock, *local));
+    EXPECT_TRUE(ReadIntoLocal());
     EXPECT_EQ(local->CurrentProfile, 1);
     EXPECT_EQ(local->Profiles[4].CpiStep, 0);
 }

@@ -8,7 +8,7 @@
 
 #include "device/apply_changes.h"
 #include "device/device_image.h"
-#include "profile/messages.h"
+#include "profile/message_params.h"
 #include "tests/device/transport_fake.h"
 #include "tests/e2e/e2e_harness_win.h"
 
@@ -33,7 +33,7 @@ std::vector<std::string> ExpectedApply(SharedBlock block) {
     FakeTransport transport(log);
     VirtualClock clock(log);
     DeviceImage image{};
-    ApplyChangedSettings(transport, clock, block, image, false);
+    ApplyChangedSettings(transport, clock, *SnapshotForApply(block, false), image);
     std::vector<std::string> exchanges;
     for (std::string& entry : log) {
         if (entry.rfind("set ", 0) == 0) exchanges.push_back("SET " + entry.substr(4));
@@ -52,7 +52,7 @@ std::vector<PacedExchange> ExpectedPacedApply(SharedBlock block) {
     FakeTransport transport(log);
     VirtualClock clock(log);
     DeviceImage image{};
-    ApplyChangedSettings(transport, clock, block, image, false);
+    ApplyChangedSettings(transport, clock, *SnapshotForApply(block, false), image);
     std::vector<PacedExchange> exchanges;
     int pause = 0;
     for (const std::string& entry : log) {
@@ -221,9 +221,8 @@ TEST_F(MonitorEndToEnd, CopyDataNoticeIsStoredAndShownOnlyWhileConnected) {
     ASSERT_TRUE(folder.StartMonitor());
     ASSERT_TRUE(WaitFor([&] { return folder.Logged("osdpanel", "start"); }));
     auto send = [&](const char* text, DWORD size) {
-        uint8_t data[160] = {};
-        std::strcpy(reinterpret_cast<char*>(data + 1), text);
-        COPYDATASTRUCT copy = {0, size, data};
+        CopyDataNotice data = PackCopyDataNotice(text);
+        COPYDATASTRUCT copy = {0, size, data.data()};
         return SendMessageA(folder.MonitorWindow(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
     };
     EXPECT_EQ(send("wrong size", 150), 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "monitor/media_rules.h"
+#include "profile/button_code.h"
 
 TEST(MediaRules, OnlyOptionsZeroToThreeChooseAPlayer) {
     EXPECT_EQ(PlayerForOption(0), MediaPlayer::WindowsMediaPlayer);
@@ -43,6 +44,6 @@ TEST(MediaRules, MediaCodesAndProgramFunctions) {
     EXPECT_FALSE(CommandForMediaCode(0x25));
     EXPECT_EQ(AppCommandParam(MediaCommand::PlayPause), 0x000E0000u);
     EXPECT_EQ(RealPlayerCommandId(MediaCommand::Previous), 65740u);
-    for (int code : {17, 122, 123}) EXPECT_TRUE(StartsProgram(static_cast<uint8_t>(code)));
-    for (int code : {0, 16, 18, 121, 124}) EXPECT_FALSE(StartsProgram(static_cast<uint8_t>(code)));
+    for (int code : {17, 122, 123}) EXPECT_TRUE(StartsProgram(static_cast<ButtonCode>(code)));
+    for (int code : {0, 16, 18, 121, 124}) EXPECT_FALSE(StartsProgram(static_cast<ButtonCode>(code)));
 }

@@ -1,0 +1,34 @@
+#include "option/button_page/button_page_layout.h"
+
+namespace {
+
+constexpr DialogFont kSectionFont{18, 400, Rgb(230, 230, 230)};
+constexpr DialogFont kLabelFont{15, 400, Rgb(230, 230, 230)};
+
+struct HeadingBox {
+    int text;
+    SkinRect box;
+    const DialogFont& font;
+    TextAlign align;
+};
+
+const HeadingBox kHeadings[] = {
+    {str::kHeadingButtons, {281, 16, 489, 59}, kSectionFont, TextAlign::Centre},
+    {str::kHeadingDpi, {530, 6, 890, 49}, kSectionFont, TextAlign::Left},
+    {str::kHeadingLighting, {530, 145, 890, 170}, kSectionFont, TextAlign::Left},
+    {str::kHeadingReportRate, {530, 90, 890, 115}, kSectionFont, TextAlign::Left},
+    {str::kHeadingLightMode, {530, 115, 580, 140}, kLabelFont, TextAlign::Left},
+    {str::kFirstBank, {690, 115, 735, 140}, kLabelFont, TextAlign::Left},
+};
+
+}  // namespace
+
+std::vector<PageHeading> LayOutPageHeadings(const TextSource& texts, const TextMeasure& measure) {
+    std::vector<PageHeading> headings;
+    for (const HeadingBox& h : kHeadings) {
+        std::string text = texts.Text(h.text);
+        const int height = measure.WrappedHeight(text, h.font, h.box.Width());
+        headings.push_back({std::move(text), h.font, PlaceText(h.box, height, true, h.align)});
+    }
+    return headings;
+}
