@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     RefreshPatternButtons(set->Profiles, store);
     for (const Profile& p : set->Profiles)
         for (const ButtonFunction& b : p.MacroKeyInfo)
-            if (b.Code == 105 && b.ItemCount > kGunStepCount) std::abort();
+            if (CodeOf(b) == ButtonCode::AdvancedFirePattern && b.ItemCount > kGunStepCount) std::abort();
 
     IniDocument saved;
     SaveLibrary(store, saved, kGunFormat);

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ResyncAssignedMacros(store, set->Profiles);
     for (const Profile& p : set->Profiles)
         for (const ButtonFunction& b : p.MacroKeyInfo)
-            if (b.Code == 16 && b.ItemCount > kMacroEventLimit) std::abort();
+            if (CodeOf(b) == ButtonCode::Macro && b.ItemCount > kMacroEventLimit) std::abort();
 
     IniDocument saved;
     SaveLibrary(store, saved, kMacroFormat);

@@ -9,24 +9,23 @@
 
 namespace {
 
-constexpr uint8_t kAdvancedPatternFunction = 105;
-constexpr int kSecondBank = kButtonEntryCount / 2;
 
 // Steps in use, bounded by the steps a record holds.
 int StepsInUse(int32_t count) { return std::clamp(count, 0, kGunStepCount); }
+
+}  // namespace
 
 void CopyPatternToButton(const Gun& entry, ButtonFunction& button) {
     button.ItemCount = static_cast<uint16_t>(StepsInUse(entry.StepCount));
     button.ItemValue = entry.RepeatCount;
     SetFixedText(button.ItemName, FitName(LibraryEntry<Gun>::Name(entry), kButtonNameLimit));
     std::memcpy(button.Steps, entry.Steps, sizeof button.Steps);
-    // A button's mode outside the entry's modes reads no value.
-    if (button.ModeIndex >= 0 && button.ModeIndex < kGunModeCount) button.ModeValue = entry.ModeValues[button.ModeIndex];
+    // A button's mode outside the entry's modes has no value.
+    const bool knownMode = button.ModeIndex >= 0 && button.ModeIndex < kGunModeCount;
+    button.ModeValue = knownMode ? entry.ModeValues[button.ModeIndex] : 0;
     button.GunAux = entry.Aux;
     button.GunColor = entry.Color;
 }
-
-}  // namespace
 
 std::string GunLibraryPath(std::string_view programFolder) { return PathInFolder(programFolder, "config\\Gun.dat"); }
 
@@ -68,9 +67,9 @@ PatternMatch FindButtonPattern(const GunStore& store, const ButtonFunction& butt
 
 void RefreshPatternButtons(Profile (&profiles)[kProfileCount], const GunStore& store) {
     for (Profile& profile : profiles) {
-        for (int e = kSecondBank; e < kButtonEntryCount; ++e) {
+        for (int e = kBankEntryCount; e < kButtonEntryCount; ++e) {
             ButtonFunction& button = profile.MacroKeyInfo[e];
-            if (button.Code != kAdvancedPatternFunction || FixedText(button.ItemName).empty()) continue;
+            if (CodeOf(button) != ButtonCode::AdvancedFirePattern || FixedText(button.ItemName).empty()) continue;
             const PatternMatch match = FindButtonPattern(store, button);
             if (match.found)
                 CopyPatternToButton(*FindEntry(store, match.position.folder, match.position.entry), button);

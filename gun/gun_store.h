@@ -37,6 +37,10 @@ struct PatternMatch {
     bool same = false;  // the button's steps still equal the entry's
 };
 
+// Copies a pattern into a button: name, repeat count, steps, colour,
+// auxiliary value and the value of the button's mode (ModeIndex).
+void CopyPatternToButton(const Gun& entry, ButtonFunction& button);
+
 // The entry a button's copy came from, by folder and entry name.
 PatternMatch FindButtonPattern(const GunStore& store, const ButtonFunction& button);
 

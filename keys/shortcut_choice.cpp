@@ -29,10 +29,10 @@ uint8_t ShortcutChoice::ModifierByte() const {
     return bits;
 }
 
-uint8_t StoreShortcut(ButtonFunction& entry, int e, const ShortcutChoice& choice) {
+ButtonCode StoreShortcut(ButtonFunction& entry, int e, const ShortcutChoice& choice) {
     entry.ItemCount = 1;
     entry.Payload[0] = choice.Key();
     entry.Payload[1] = choice.ModifierByte();
     std::memset(entry.ItemName, 0, sizeof entry.ItemName);
-    return choice.Key() != 0 ? kKeyCombinationFunction : kDefaultButtonCodes[e];
+    return choice.Key() != 0 ? ButtonCode::KeyCombination : DefaultButtonCode(e);
 }

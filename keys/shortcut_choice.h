@@ -7,10 +7,7 @@
 #include <string_view>
 
 #include "keys/key_conversion.h"
-#include "profile/profile_record.h"
-
-// Function code of a button entry that sends a key combination.
-inline constexpr uint8_t kKeyCombinationFunction = 5;
+#include "profile/button_code.h"
 
 class ShortcutChoice {
 public:
@@ -47,4 +44,4 @@ private:
 // the modifier byte in Payload[0..1], ItemName cleared) and returns the
 // function code the entry takes: the key combination, or the entry's
 // default function when no key was captured.
-uint8_t StoreShortcut(ButtonFunction& entry, int e, const ShortcutChoice& choice);
+ButtonCode StoreShortcut(ButtonFunction& entry, int e, const ShortcutChoice& choice);

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr uint8_t kMacroFunction = 16;
 
 }  // namespace
 
@@ -53,7 +52,7 @@ void ResyncAssignedMacros(const MacroStore& store, Profile (&profiles)[kProfileC
     for (Profile& profile : profiles) {
         for (int e = 0; e < kButtonEntryCount; ++e) {
             ButtonFunction& button = profile.MacroKeyInfo[e];
-            if (button.Code != kMacroFunction || FixedText(button.ItemName).empty()) continue;
+            if (CodeOf(button) != ButtonCode::Macro || FixedText(button.ItemName).empty()) continue;
             const LibraryPosition at = FindAssignedMacro(store, button);
             if (const Macro* macro = MacroAt(store, at.folder, at.entry))
                 CopyMacroToButton(*macro, button);

@@ -3,11 +3,13 @@
 
 #include <cstdint>
 
+#include "profile/button_code.h"
 #include "profile/shared_block.h"
 #include "profile/text_source.h"
 
 // Default function code of each of the 32 button entries.
 extern const uint8_t kDefaultButtonCodes[kButtonEntryCount];
+inline ButtonCode DefaultButtonCode(int entry) { return static_cast<ButtonCode>(kDefaultButtonCodes[entry]); }
 
 // The language string that names the preset fire pattern of entry 19.
 inline constexpr int kPresetGunNameString = 362;  // str::kPresetGunName

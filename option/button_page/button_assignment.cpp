@@ -5,7 +5,8 @@
 #include <optional>
 
 #include "option/button_page/function_commands.h"
-#include "option/button_page/library_copy.h"
+#include "gun/gun_store.h"
+#include "macro/macro_store.h"
 #include "profile/fixed_text.h"
 #include "profile/profile_defaults.h"
 
@@ -16,8 +17,6 @@ namespace {
 constexpr int32_t kMaxFireCount = 255;
 constexpr int32_t kMinFireInterval = 5;
 constexpr int32_t kMaxFireInterval = 255;
-
-ButtonCode DefaultCode(int entry) { return static_cast<ButtonCode>(kDefaultButtonCodes[entry]); }
 
 void ClearItemData(ButtonFunction& b) {
     b.ItemCount = 0;
@@ -31,8 +30,8 @@ LibrarySeed SeedIf(bool hasFunction, int32_t mode, int32_t group, int32_t item) 
 
 // The copy of a chosen library item goes in only when both its group and
 // the item still exist; otherwise the entry falls back to its default.
-template <typename Copy>
-const Copy* ChosenItem(const LibraryChoice<Copy>& choice, ButtonFunction& b) {
+template <typename Record>
+const Record* ChosenItem(const LibraryChoice<Record>& choice, ButtonFunction& b) {
     if (choice.groupName) SetFixedText(b.GroupName, *choice.groupName);
     return choice.groupName && choice.entry ? &*choice.entry : nullptr;
 }
@@ -42,7 +41,7 @@ using DialogResult = std::optional<ButtonCode>;  // nothing: cancelled
 DialogResult AssignKeyCombination(ButtonFunction& b, int e, ButtonDialogs& dialogs) {
     const std::optional<ShortcutChoice> choice = dialogs.RunShortcut(ShortcutChoice(b.Payload[0], b.Payload[1]));
     if (!choice) return std::nullopt;
-    return static_cast<ButtonCode>(StoreShortcut(b, e, *choice));
+    return StoreShortcut(b, e, *choice);
 }
 
 DialogResult AssignRepeatedClick(ButtonFunction& b, int e, ButtonDialogs& dialogs) {
@@ -55,7 +54,7 @@ DialogResult AssignRepeatedClick(ButtonFunction& b, int e, ButtonDialogs& dialog
     b.FireInterval = std::clamp(values->interval, kMinFireInterval, kMaxFireInterval);
     b.Payload[0] = values->key;
     std::memset(b.ItemName, 0, sizeof b.ItemName);
-    return values->key != 0 ? ButtonCode::RepeatedClick : DefaultCode(e);
+    return values->key != 0 ? ButtonCode::RepeatedClick : DefaultButtonCode(e);
 }
 
 DialogResult AssignMacro(ButtonFunction& b, int e, ButtonDialogs& dialogs) {
@@ -66,9 +65,9 @@ DialogResult AssignMacro(ButtonFunction& b, int e, ButtonDialogs& dialogs) {
     b.MacroGroup = choice->group;
     b.MacroItem = choice->item;
     b.GunGroup = b.GunItem = b.AdvanceGunGroup = b.AdvanceGunItem = -1;
-    const MacroCopy* macro = ChosenItem(*choice, b);
-    if (!macro) return DefaultCode(e);
-    CopyMacro(*macro, b);
+    const Macro* macro = ChosenItem(*choice, b);
+    if (!macro) return DefaultButtonCode(e);
+    CopyMacroToButton(*macro, b);
     return ButtonCode::Macro;
 }
 
@@ -80,9 +79,10 @@ DialogResult AssignGun(Profile& p, ButtonFunction& b, int e, ButtonDialogs& dial
     b.GunGroup = choice->group;
     b.GunItem = choice->item;
     b.MacroGroup = b.MacroItem = b.AdvanceGunGroup = b.AdvanceGunItem = -1;
-    const PatternCopy* gun = ChosenItem(*choice, b);
-    if (!gun) return DefaultCode(e);
-    CopyGun(*gun, b);
+    const Gun* gun = ChosenItem(*choice, b);
+    if (!gun) return DefaultButtonCode(e);
+    b.ModeIndex = gun->ModeIndex;  // the gun's selected mode, then its value
+    CopyPatternToButton(*gun, b);
     return ButtonCode::FirePattern;
 }
 
@@ -95,9 +95,9 @@ DialogResult AssignAdvancedPattern(ButtonFunction& b, int e, ButtonDialogs& dial
     b.AdvanceGunGroup = choice->group;
     b.AdvanceGunItem = choice->item;
     b.GunGroup = b.GunItem = b.MacroGroup = b.MacroItem = -1;
-    const PatternCopy* pattern = ChosenItem(*choice, b);
-    if (!pattern) return DefaultCode(e);
-    CopyAdvancedPattern(*pattern, b);
+    const Gun* pattern = ChosenItem(*choice, b);
+    if (!pattern) return DefaultButtonCode(e);
+    CopyPatternToButton(*pattern, b);
     return ButtonCode::AdvancedFirePattern;
 }
 

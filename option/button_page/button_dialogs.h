@@ -4,13 +4,13 @@
 // the page's rules only see seeds going in and choices coming out.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "gun/gun_record.h"
 #include "keys/shortcut_choice.h"
-#include "profile/profile_record.h"
+#include "macro/macro_record.h"
 
 // The dialogs that may not be there yet; their menu items are disabled.
 enum class ButtonDialog { Macro, RepeatedClick, GunLibrary, AdvancedPattern };
@@ -23,44 +23,19 @@ struct LibrarySeed {
     int32_t item = -1;
 };
 
-inline constexpr std::size_t kMacroCopyBytes = sizeof(ButtonFunction::Payload);
-inline constexpr int kMacroCopyEvents = static_cast<int>(kMacroCopyBytes / 4);  // 4-byte events
-inline constexpr int kGunModes = 3;
-
-// What a button keeps of a chosen macro.
-struct MacroCopy {
-    std::string name;
-    int32_t repeatCount = 0;
-    int32_t eventCount = 0;
-    std::array<uint8_t, kMacroCopyBytes> events{};  // the first events of the macro
-};
-
-// What a button keeps of a chosen gun or advanced pattern.
-struct PatternCopy {
-    std::string name;
-    int32_t repeatCount = 0;
-    int32_t stepCount = 0;
-    std::array<GunStep, kGunStepCount> steps{};
-    uint32_t colour = 0;
-    // Guns only:
-    int32_t modeIndex = 0;
-    std::array<int32_t, kGunModes> modeValues{};
-    int16_t aux = 0;
-};
-
-// A library dialog closed with OK: the chosen place and mode, and what the
-// library holds there. A group or item that does not exist (any more, or a
+// A library dialog closed with OK: the chosen place and mode, and a copy of
+// the library's record there. A group or item that does not exist (any more, or a
 // group row chosen) comes back empty.
-template <typename Copy>
+template <typename Record>
 struct LibraryChoice {
     int32_t mode = 0;
     int32_t group = -1;
     int32_t item = -1;
     std::optional<std::string> groupName;
-    std::optional<Copy> entry;
+    std::optional<Record> entry;
 };
-using MacroChoice = LibraryChoice<MacroCopy>;
-using PatternChoice = LibraryChoice<PatternCopy>;
+using MacroChoice = LibraryChoice<Macro>;
+using PatternChoice = LibraryChoice<Gun>;
 
 struct RepeatedClickValues {
     int32_t count = 0;

@@ -59,13 +59,13 @@ TEST(StoreShortcut, KeyCombinationOrTheEntrysDefaultWhenNoKey) {
     std::strcpy(entry.ItemName, "old macro");
     C choice(0x04, 0);
     choice.Set(C::kWin, true);
-    EXPECT_EQ(StoreShortcut(entry, 3, choice), kKeyCombinationFunction);
+    EXPECT_EQ(StoreShortcut(entry, 3, choice), ButtonCode::KeyCombination);
     EXPECT_EQ(entry.ItemCount, 1);
     EXPECT_EQ(entry.Payload[0], 0x04);
     EXPECT_EQ(entry.Payload[1], 0x10);
     EXPECT_EQ(entry.ItemName[0], 0);
     EXPECT_EQ(entry.FireCount, 7);
 
-    EXPECT_EQ(StoreShortcut(entry, 3, C(0, 0x01)), kDefaultButtonCodes[3]);
+    EXPECT_EQ(StoreShortcut(entry, 3, C(0, 0x01)), DefaultButtonCode(3));
     EXPECT_EQ(entry.Payload[0], 0);
 }

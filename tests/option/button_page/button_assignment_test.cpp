@@ -22,17 +22,26 @@ protected:
     bool Unchanged(const SharedBlock& before) const { return std::memcmp(&before, block.get(), sizeof before) == 0; }
 };
 
-PatternCopy Pattern(const char* name, int32_t steps) {
-    PatternCopy pattern;
-    pattern.name = name;
-    pattern.repeatCount = 3;
-    pattern.stepCount = steps;
-    for (int s = 0; s < kGunStepCount; ++s) pattern.steps[s] = {s + 1, -s, static_cast<uint16_t>(10 * s), {}};
-    pattern.colour = 0x00FF00;
-    pattern.modeIndex = 1;
-    pattern.modeValues = {7, 42, 99};
-    pattern.aux = 5;
+Gun Pattern(const char* name, int32_t steps) {
+    Gun pattern = NewGun(name);
+    pattern.RepeatCount = 3;
+    pattern.StepCount = steps;
+    for (int s = 0; s < kGunStepCount; ++s) pattern.Steps[s] = {s + 1, -s, static_cast<uint16_t>(10 * s), {}};
+    pattern.Color = 0x00FF00;
+    pattern.ModeIndex = 1;
+    pattern.ModeValues[0] = 7;
+    pattern.ModeValues[1] = 42;
+    pattern.ModeValues[2] = 99;
+    pattern.Aux = 5;
     return pattern;
+}
+
+Macro NamedMacro(const std::string& name, int32_t repeat, int32_t events) {
+    Macro macro{};
+    LibraryEntry<Macro>::SetName(macro, name);
+    macro.RepeatCount = repeat;
+    macro.EventCount = events;
+    return macro;
 }
 
 }  // namespace
@@ -122,8 +131,8 @@ TEST_F(Assignment, MacroCopiedWhenItStillExists) {
     choice.group = 1;
     choice.item = 4;
     choice.groupName = "Shooters";
-    choice.entry = MacroCopy{std::string(60, 'x'), 3, 80, {}};
-    choice.entry->events[199] = 0xAB;
+    choice.entry = NamedMacro(std::string(50, 'x'), 3, 80);
+    choice.entry->Events[49].Value = 0xAB00;  // the last byte a button holds
     dialogs.macro = choice;
     EXPECT_EQ(Assign(7, 1049), AssignOutcome::Assigned);
     EXPECT_EQ(dialogs.librarySeed->group, -1);  // not a macro before: nothing selected
@@ -170,7 +179,7 @@ TEST_F(Assignment, GunFromTheLibrary) {
     EXPECT_EQ(b.GunColor, 0x00FF00u);
     EXPECT_EQ(b.Steps[7].X, 8);
 
-    choice.entry->modeIndex = 3;  // a damaged record: no such mode
+    choice.entry->ModeIndex = 3;  // a damaged record: no such mode
     dialogs.gun = choice;
     EXPECT_EQ(Assign(20, 1064), AssignOutcome::Assigned);
     EXPECT_EQ(b.ModeValue, 0);
