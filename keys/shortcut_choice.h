@@ -9,6 +9,9 @@
 #include "keys/key_conversion.h"
 #include "profile/profile_record.h"
 
+// The toggles' captions, in toggle order.
+inline constexpr const char* kShortcutToggleCaptions[] = {"Alone", "Shift", "Ctrl", "Alt", "Win"};
+
 // Function code of a button entry that sends a key combination.
 inline constexpr uint8_t kKeyCombinationFunction = 5;
 
