@@ -1,0 +1,179 @@
+// The six DPI level controls cut from the generated button page, driven with
+// real mouse input; the host stands in for the page and records what the
+// controls post to it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "../../shell/input_pump_win.h"
+#include "../../shell/skin_list_box_host_win.h"
+#include "option/dpi_level/dpi_level_control_win.h"
+#include "shell/skin_layout_win.h"
+#include "shell/skin_picture_win.h"
+#include "skins/skin_entries.h"
+
+namespace {
+
+std::string SkinsFolder() {
+    char full[MAX_PATH] = {};
+    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
+    std::string folder = full;
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+INPUT MouseInput(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// Moves the pointer to a screen point; the zero move makes it arrive there as input.
+void MoveTo(POINT at) {
+    SetCursorPos(at.x, at.y);
+    SendInputAndPump({MouseInput(MOUSEEVENTF_MOVE)});
+}
+
+POINT CentreOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void Click(HWND window) {
+    MoveTo(CentreOf(window));
+    SendInputAndPump({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
+    PumpPosted();
+}
+
+RECT ChildRect(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class DpiLevelControlTest : public testing::Test {
+protected:
+    void SetUp() override {
+        PumpPosted();
+        host.messages.clear();
+        SetForegroundWindow(host.window);
+        const SkinLayout page(SkinsFolder(), skin_button_page::kIniFile);
+        UniqueBitmap sheets[3];
+        const char* keys[3] = {"Normal", "Over", "Down"};
+        SIZE ignored{};
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(LoadSkinPicture(page.ScreenPicture(keys[i]), sheets[i], ignored));
+        for (int n = 0; n < kDpiLevelCount; ++n) {
+            const RECT at = page.EntryRect(skin_button_page::kDpiLevel[n]);
+            const RECT shown{10, 10 + 45 * n, 10 + (at.right - at.left), 10 + 45 * n + (at.bottom - at.top)};
+            levels[n] = std::make_unique<DpiLevelControl>();
+            ASSERT_TRUE(levels[n]->Create(host.window, shown, kDpiLevelFirstId + n, SkinsFolder(), "level"));
+            levels[n]->SetPictures(at, sheets[0].get(), sheets[1].get(), sheets[2].get());
+            levels[n]->SetValue(16 * (n + 1));
+            levels[n]->SetEnabled(true);
+            levels[n]->SetCurrent(n == 0);
+        }
+        PumpPosted();
+        host.messages.clear();
+    }
+    // What the page does with the controls' notices: a strip click makes
+    // its level the current one, whatever the strip's flag.
+    void ActAsThePage() {
+        for (const RecordedMessage& m : host.Received(kDpiLevelMessage))
+            if (UnpackDpiLevelNotice(static_cast<uint32_t>(m.wParam)).kind == DpiLevelChange::kCurrent)
+                for (int n = 0; n < kDpiLevelCount; ++n) levels[n]->SetCurrent(kDpiLevelFirstId + n == m.lParam);
+    }
+    // Drags the slider's thumb of `level` to `x` on the screen and lets go.
+    void DragThumb(DpiLevelControl& level, int x) {
+        HWND thumb = GetWindow(level.Slider(), GW_CHILD);
+        const POINT grab = CentreOf(thumb);
+        MoveTo(grab);
+        SendInputAndPump({MouseInput(MOUSEEVENTF_LEFTDOWN)});
+        MoveTo({x, grab.y});
+        SendInputAndPump({MouseInput(MOUSEEVENTF_LEFTUP)});
+        PumpPosted();
+    }
+    DpiLevelNotice LastNotice(int id) const {
+        const auto notices = host.Received(kDpiLevelMessage);
+        if (notices.empty()) return {};
+        EXPECT_EQ(notices.back().lParam, id);
+        return UnpackDpiLevelNotice(static_cast<uint32_t>(notices.back().wParam));
+    }
+
+    RecordingHost& host = SharedHost();
+    std::array<std::unique_ptr<DpiLevelControl>, kDpiLevelCount> levels;
+};
+
+}  // namespace
+
+TEST_F(DpiLevelControlTest, PartsSitAtTheirRectanglesInAShapedControl) {
+    DpiLevelControl& level = *levels[2];
+    EXPECT_EQ(GetDlgCtrlID(level.Handle()), 502);
+    const RECT strip = ChildRect(level.Strip()), toggle = ChildRect(level.Switch()), slider = ChildRect(level.Slider());
+    EXPECT_EQ(strip.left, 0);
+    EXPECT_EQ(strip.right, 350);
+    EXPECT_EQ(strip.bottom, 20);
+    EXPECT_EQ(toggle.left, 4);
+    EXPECT_EQ(toggle.top, 20);
+    EXPECT_EQ(toggle.right, 25);
+    EXPECT_EQ(toggle.bottom, 45);
+    EXPECT_EQ(slider.left, 33);
+    EXPECT_EQ(slider.top, 19);
+    EXPECT_EQ(slider.right, 293);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(level.Handle(), region), ERROR);  // outlined by the DPI mask
+    DeleteObject(region);
+    EXPECT_EQ(level.Model().LabelText(), "2400");
+}
+
+TEST_F(DpiLevelControlTest, SliderDraggedToEitherEndReportsItsValueAndShowsTheDpi) {
+    DpiLevelControl& level = *levels[3];
+    RECT track;
+    GetWindowRect(level.Slider(), &track);
+    DragThumb(level, track.right + 40);
+    EXPECT_EQ(LastNotice(503), (DpiLevelNotice{DpiLevelChange::kValue, 164}));
+    EXPECT_EQ(level.Model().LabelText(), "8200");
+    DragThumb(level, track.left - 40);
+    EXPECT_EQ(LastNotice(503), (DpiLevelNotice{DpiLevelChange::kValue, 2}));
+    EXPECT_EQ(level.Model().LabelText(), "100");
+}
+
+TEST_F(DpiLevelControlTest, ClickingTheCurrentStripKeepsTheLevelCurrent) {
+    DpiLevelControl& current = *levels[0];
+    Click(current.Strip());
+    EXPECT_EQ(LastNotice(500).kind, DpiLevelChange::kCurrent);
+    ActAsThePage();
+    EXPECT_TRUE(current.Model().IsCurrent());
+    EXPECT_FALSE(IsWindowEnabled(current.Switch()));
+
+    host.messages.clear();
+    Click(levels[4]->Strip());
+    EXPECT_EQ(LastNotice(504), (DpiLevelNotice{DpiLevelChange::kCurrent, 1}));
+    ActAsThePage();
+    EXPECT_FALSE(current.Model().IsCurrent());
+    EXPECT_TRUE(IsWindowEnabled(current.Switch()));
+    EXPECT_FALSE(IsWindowEnabled(levels[4]->Switch()));
+}
+
+TEST_F(DpiLevelControlTest, EnableSwitchOfTheCurrentLevelCannotBeClicked) {
+    Click(levels[0]->Switch());
+    EXPECT_TRUE(host.Received(kDpiLevelMessage).empty());
+    EXPECT_TRUE(levels[0]->Model().Enabled());
+
+    DpiLevelControl& other = *levels[1];
+    Click(other.Switch());
+    EXPECT_EQ(LastNotice(501), (DpiLevelNotice{DpiLevelChange::kEnabled, 0}));
+    EXPECT_FALSE(IsWindowEnabled(other.Strip()));
+    EXPECT_FALSE(IsWindowEnabled(other.Slider()));
+    Click(other.Switch());
+    EXPECT_EQ(LastNotice(501), (DpiLevelNotice{DpiLevelChange::kEnabled, 1}));
+    EXPECT_TRUE(IsWindowEnabled(other.Slider()));
+}
