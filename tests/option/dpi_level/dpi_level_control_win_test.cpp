@@ -66,6 +66,7 @@ protected:
         PumpPosted();
         host.messages.clear();
         SetForegroundWindow(host.window);
+        baseline = OwnedGdiObjectCount();
         const SkinLayout page(SkinsFolder(), skin_button_page::kIniFile);
         UniqueBitmap sheets[3];
         const char* keys[3] = {"Normal", "Over", "Down"};
@@ -109,6 +110,7 @@ protected:
     }
 
     RecordingHost& host = SharedHost();
+    long baseline = 0;  // owned GDI objects before the controls were made
     std::array<std::unique_ptr<DpiLevelControl>, kDpiLevelCount> levels;
 };
 
@@ -176,4 +178,19 @@ TEST_F(DpiLevelControlTest, EnableSwitchOfTheCurrentLevelCannotBeClicked) {
     Click(other.Switch());
     EXPECT_EQ(LastNotice(501), (DpiLevelNotice{DpiLevelChange::kEnabled, 1}));
     EXPECT_TRUE(IsWindowEnabled(other.Slider()));
+}
+
+TEST_F(DpiLevelControlTest, PaintingMakesNoGdiObjectAndDestroyingLeavesNone) {
+    const long alive = OwnedGdiObjectCount();
+    for (int round = 0; round < 5; ++round) {
+        for (auto& level : levels) {
+            level->SetCurrent(round % 2 == 0);
+            level->SetValue(2 + round);
+            RedrawWindow(level->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    }
+    EXPECT_EQ(OwnedGdiObjectCount(), alive);
+    for (auto& level : levels) level.reset();
+    PumpPosted();
+    EXPECT_EQ(OwnedGdiObjectCount(), baseline);
 }
