@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "../shell/input_pump_win.h"
+#include "../shell/mouse_input_win.h"
+#include "../shell/skin_set_folder_win.h"
 #include "keys/key_capture_win.h"
 #include "keys/shortcut_dialog_win.h"
 #include "skins/skin_entries.h"
@@ -19,16 +21,6 @@ namespace {
 
 constexpr int kToggleEntries[] = {skin_key::kKeyAlone, skin_key::kShift, skin_key::kCtrl, skin_key::kAlt,
                                   skin_key::kWin};
-
-std::string SkinsFolder() {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
-    std::string folder = full;
-    for (char& c : folder)
-        if (c == '/') c = '\\';
-    if (folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 class Captions : public TextSource {
 public:
@@ -94,13 +86,6 @@ Owner& SharedOwner() {
     return *owner;
 }
 
-INPUT MouseInput(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
 INPUT ExtendedKey(WORD vk, bool up) {
     INPUT input = KeyInput(vk, up);
     input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
@@ -110,9 +95,8 @@ INPUT ExtendedKey(WORD vk, bool up) {
 // Clicks the middle of `window`. Keys are captured, so a middle-button
 // release (not handled) marks the end of the click instead of a key.
 bool ClickAndPump(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const POINT at = CentreOf(window);
+    SetCursorPos(at.x, at.y);
     std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE), MouseInput(MOUSEEVENTF_LEFTDOWN),
                                  MouseInput(MOUSEEVENTF_LEFTUP), MouseInput(MOUSEEVENTF_MIDDLEDOWN),
                                  MouseInput(MOUSEEVENTF_MIDDLEUP)};
@@ -138,7 +122,7 @@ bool SendCapturedAndPump(std::vector<INPUT> inputs) {
 class ShortcutDialogTest : public testing::Test {
 protected:
     void Open(uint8_t key, uint8_t modifiers) {
-        dialog = std::make_unique<ShortcutDialog>(SkinsFolder(), captions, ShortcutChoice(key, modifiers));
+        dialog = std::make_unique<ShortcutDialog>(SkinSetFolder(), captions, ShortcutChoice(key, modifiers));
         ASSERT_NE(dialog->Create(owner.window), nullptr);
         for (int i = 0; i < ShortcutChoice::kToggleCount; ++i)
             toggles[i] = GetDlgItem(dialog->Handle(), kToggleEntries[i]);
@@ -201,7 +185,7 @@ TEST_F(ShortcutDialogTest, CapturesEveryKeyUntilItIsDestroyed) {
 }
 
 TEST_F(ShortcutDialogTest, ModalOnItsOwnerUntilOk) {
-    ShortcutDialog modal(SkinsFolder(), captions, ShortcutChoice(0x28, 0x10));
+    ShortcutDialog modal(SkinSetFolder(), captions, ShortcutChoice(0x28, 0x10));
     HWND shown = nullptr;
     RECT at{}, ownerAt{};
     owner.onDisabled = [&] {
@@ -211,9 +195,8 @@ TEST_F(ShortcutDialogTest, ModalOnItsOwnerUntilOk) {
         // Escape first: swallowed like every key, it must not cancel.
         INPUT escape[2] = {KeyInput(VK_ESCAPE, false), KeyInput(VK_ESCAPE, true)};
         SendInput(2, escape, sizeof(INPUT));
-        RECT ok;
-        GetWindowRect(GetDlgItem(shown, skin_key::kOk), &ok);
-        SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
+        const POINT ok = CentreOf(GetDlgItem(shown, skin_key::kOk));
+        SetCursorPos(ok.x, ok.y);
         INPUT click[3] = {MouseInput(MOUSEEVENTF_MOVE), MouseInput(MOUSEEVENTF_LEFTDOWN),
                           MouseInput(MOUSEEVENTF_LEFTUP)};
         SendInput(3, click, sizeof(INPUT));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../shell/input_pump_win.h"
+#include "../shell/mouse_input_win.h"
 #include "../shell/skin_list_box_host_win.h"
 #include "keys/spin_edit_win.h"
 #include "shell/hint_text.h"
@@ -19,26 +20,6 @@ std::string TextOf(HWND window) {
     char text[64] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
-}
-
-INPUT MouseInput(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
-void PointAt(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    SendInputAndPump({MouseInput(MOUSEEVENTF_MOVE)});  // a move of 0: the pointer arrives there
-}
-
-void Click(HWND window) {
-    PointAt(window);
-    SendInputAndPump({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
-    PumpPosted();
 }
 
 class SpinEditTest : public testing::Test {
@@ -105,7 +86,7 @@ TEST_F(SpinEditTest, ValuesAreAlignedToTheStep) {
     EXPECT_EQ(TextOf(spin.Edit()), "-35");
     // The sign is in sight: the narrow horizontal edit did not scroll.
     EXPECT_GE(static_cast<short>(LOWORD(SendMessageA(spin.Edit(), EM_POSFROMCHAR, 0, 0))), 0);
-    Click(Part(spin, 42, 10));
+    ClickOn(Part(spin, 42, 10));
     EXPECT_EQ(TextOf(spin.Edit()), "-30");
     EXPECT_EQ(LastNotice(), -30);
 }
@@ -116,13 +97,13 @@ TEST_F(SpinEditTest, ArrowsStepWithinTheRange) {
     HWND decrease = Part(spin, 5, 10), increase = Part(spin, 42, 10);
     ASSERT_NE(decrease, spin.Edit());
     ASSERT_NE(increase, spin.Edit());
-    Click(increase);  // at the maximum: nothing
+    ClickOn(increase);  // at the maximum: nothing
     EXPECT_EQ(TextOf(spin.Edit()), "11");
-    Click(decrease);
+    ClickOn(decrease);
     EXPECT_EQ(TextOf(spin.Edit()), "10");
     EXPECT_EQ(LastNotice(), 10);
     spin.SetValue(1);
-    Click(decrease);  // at the minimum: nothing
+    ClickOn(decrease);  // at the minimum: nothing
     EXPECT_EQ(TextOf(spin.Edit()), "1");
     EXPECT_EQ(spin.Value(), 1);
 }
@@ -131,10 +112,10 @@ TEST_F(SpinEditTest, VerticalLayoutHasItsArrowsAtTheRightEdge) {
     SpinEdit spin(SpinLayout::kVertical);
     Create(spin, {20, 60, 70, 82}, 0, 10, 4);  // 50 x 22
     EXPECT_EQ(Part(spin, 20, 11), spin.Edit());
-    Click(Part(spin, 44, 5));  // the upper arrow
+    ClickOn(Part(spin, 44, 5));  // the upper arrow
     EXPECT_EQ(TextOf(spin.Edit()), "5");
-    Click(Part(spin, 44, 16));
-    Click(Part(spin, 44, 16));
+    ClickOn(Part(spin, 44, 16));
+    ClickOn(Part(spin, 44, 16));
     EXPECT_EQ(TextOf(spin.Edit()), "3");
     EXPECT_EQ(LastNotice(), 3);
 }
@@ -143,8 +124,8 @@ TEST_F(SpinEditTest, PointerOverItPublishesItsHintOnce) {
     SpinEdit spin(SpinLayout::kHorizontal);
     Create(spin, {20, 100, 68, 120}, 0, 12, 0);
     spin.SetHintText("Wheel lines per notch");
-    PointAt(spin.Edit());
-    PointAt(Part(spin, 42, 10));
+    MoveTo(CentreOf(spin.Edit()));
+    MoveTo(CentreOf(Part(spin, 42, 10)));
     PumpPosted();
     EXPECT_EQ(CurrentHint(), "Wheel lines per notch");
     const auto told = host.Received(kHintChangedMessage);

@@ -8,8 +8,11 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "../../shell/input_pump_win.h"
+#include "../../shell/mouse_input_win.h"
+#include "../../shell/skin_set_folder_win.h"
 #include "../../shell/skin_list_box_host_win.h"
 #include "option/dpi_level/dpi_level_control_win.h"
 #include "shell/skin_layout_win.h"
@@ -17,41 +20,6 @@
 #include "skins/skin_entries.h"
 
 namespace {
-
-std::string SkinsFolder() {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
-    std::string folder = full;
-    for (char& c : folder)
-        if (c == '/') c = '\\';
-    if (folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
-INPUT MouseInput(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    return input;
-}
-
-// Moves the pointer to a screen point; the zero move makes it arrive there as input.
-void MoveTo(POINT at) {
-    SetCursorPos(at.x, at.y);
-    SendInputAndPump({MouseInput(MOUSEEVENTF_MOVE)});
-}
-
-POINT CentreOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-void Click(HWND window) {
-    MoveTo(CentreOf(window));
-    SendInputAndPump({MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)});
-    PumpPosted();
-}
 
 RECT ChildRect(HWND child) {
     RECT r;
@@ -67,7 +35,7 @@ protected:
         host.messages.clear();
         SetForegroundWindow(host.window);
         baseline = OwnedGdiObjectCount();
-        const SkinLayout page(SkinsFolder(), skin_button_page::kIniFile);
+        const SkinLayout page(SkinSetFolder(), skin_button_page::kIniFile);
         UniqueBitmap sheets[3];
         const char* keys[3] = {"Normal", "Over", "Down"};
         SIZE ignored{};
@@ -76,7 +44,7 @@ protected:
             const RECT at = page.EntryRect(skin_button_page::kDpiLevel[n]);
             const RECT shown{10, 10 + 45 * n, 10 + (at.right - at.left), 10 + 45 * n + (at.bottom - at.top)};
             levels[n] = std::make_unique<DpiLevelControl>();
-            ASSERT_TRUE(levels[n]->Create(host.window, shown, kDpiLevelFirstId + n, SkinsFolder(), "level"));
+            ASSERT_TRUE(levels[n]->Create(host.window, shown, kDpiLevelFirstId + n, SkinSetFolder(), "level"));
             levels[n]->SetPictures(at, sheets[0].get(), sheets[1].get(), sheets[2].get());
             levels[n]->SetValue(16 * (n + 1));
             levels[n]->SetEnabled(true);
@@ -119,17 +87,12 @@ protected:
 TEST_F(DpiLevelControlTest, PartsSitAtTheirRectanglesInAShapedControl) {
     DpiLevelControl& level = *levels[2];
     EXPECT_EQ(GetDlgCtrlID(level.Handle()), 502);
-    const RECT strip = ChildRect(level.Strip()), toggle = ChildRect(level.Switch()), slider = ChildRect(level.Slider());
-    EXPECT_EQ(strip.left, 0);
-    EXPECT_EQ(strip.right, 350);
-    EXPECT_EQ(strip.bottom, 20);
-    EXPECT_EQ(toggle.left, 4);
-    EXPECT_EQ(toggle.top, 20);
-    EXPECT_EQ(toggle.right, 25);
-    EXPECT_EQ(toggle.bottom, 45);
-    EXPECT_EQ(slider.left, 33);
-    EXPECT_EQ(slider.top, 19);
-    EXPECT_EQ(slider.right, 293);
+    const std::pair<HWND, SkinRect> parts[] = {
+        {level.Strip(), kDpiCurrentStripRect}, {level.Switch(), kDpiEnableSwitchRect}, {level.Slider(), kDpiSliderRect}};
+    for (const auto& [part, expected] : parts) {
+        const RECT r = ChildRect(part);
+        EXPECT_EQ((SkinRect{r.left, r.top, r.right, r.bottom}), expected);
+    }
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_NE(GetWindowRgn(level.Handle(), region), ERROR);  // outlined by the DPI mask
     DeleteObject(region);
@@ -150,14 +113,14 @@ TEST_F(DpiLevelControlTest, SliderDraggedToEitherEndReportsItsValueAndShowsTheDp
 
 TEST_F(DpiLevelControlTest, ClickingTheCurrentStripKeepsTheLevelCurrent) {
     DpiLevelControl& current = *levels[0];
-    Click(current.Strip());
+    ClickOn(current.Strip());
     EXPECT_EQ(LastNotice(500).kind, DpiLevelChange::kCurrent);
     ActAsThePage();
     EXPECT_TRUE(current.Model().IsCurrent());
     EXPECT_FALSE(IsWindowEnabled(current.Switch()));
 
     host.messages.clear();
-    Click(levels[4]->Strip());
+    ClickOn(levels[4]->Strip());
     EXPECT_EQ(LastNotice(504), (DpiLevelNotice{DpiLevelChange::kCurrent, 1}));
     ActAsThePage();
     EXPECT_FALSE(current.Model().IsCurrent());
@@ -166,16 +129,16 @@ TEST_F(DpiLevelControlTest, ClickingTheCurrentStripKeepsTheLevelCurrent) {
 }
 
 TEST_F(DpiLevelControlTest, EnableSwitchOfTheCurrentLevelCannotBeClicked) {
-    Click(levels[0]->Switch());
+    ClickOn(levels[0]->Switch());
     EXPECT_TRUE(host.Received(kDpiLevelMessage).empty());
     EXPECT_TRUE(levels[0]->Model().Enabled());
 
     DpiLevelControl& other = *levels[1];
-    Click(other.Switch());
+    ClickOn(other.Switch());
     EXPECT_EQ(LastNotice(501), (DpiLevelNotice{DpiLevelChange::kEnabled, 0}));
     EXPECT_FALSE(IsWindowEnabled(other.Strip()));
     EXPECT_FALSE(IsWindowEnabled(other.Slider()));
-    Click(other.Switch());
+    ClickOn(other.Switch());
     EXPECT_EQ(LastNotice(501), (DpiLevelNotice{DpiLevelChange::kEnabled, 1}));
     EXPECT_TRUE(IsWindowEnabled(other.Slider()));
 }
