@@ -44,6 +44,13 @@ bool SpinEdit::Create(HWND owner, const RECT& rect, int id) {
     // The horizontal edit is 24 pixels wide: the font's own margins would
     // scroll a three-character number out of sight.
     SendMessageA(edit_.Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kEditMargin, kEditMargin));
+    // A skinned dialog swallows Enter unless the focused control asks for it,
+    // and the field's Enter rule needs the key.
+    enterKey_.Attach(edit_.Handle(), [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message != WM_GETDLGCODE || wParam != VK_RETURN) return false;
+        result = enterKey_.CallNext(message, wParam, lParam) | DLGC_WANTALLKEYS;
+        return true;
+    });
     SetRange(model_.Minimum(), model_.Maximum());
     SetValue(model_.Value());
     return true;

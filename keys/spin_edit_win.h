@@ -21,6 +21,7 @@
 #include "shell/bitmap_edit_win.h"
 #include "shell/owned_handles_win.h"
 #include "shell/skin_bitmap_button_win.h"
+#include "shell/window_subclass_win.h"
 
 class SpinEdit {
 public:
@@ -67,5 +68,6 @@ private:
     UniqueBitmap background_;
     SkinBitmapButton decrease_;
     BitmapEdit edit_;
+    WindowSubclass enterKey_;  // asks the dialog manager for Enter
     SkinBitmapButton increase_;
 };

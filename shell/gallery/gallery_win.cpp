@@ -389,7 +389,7 @@ public:
           warning_(skins),
           dpiLevels_(skins),
           shortcut_(skins, texts_, ShortcutChoice(0x04, 0x06)) {
-        main_.SetKeys({false, true});  // Escape closes the gallery
+        main_.SetKeys({false, true});  // Escape closes the gallery once the shortcut dialog is closed
     }
     ~Gallery() { Close(); }
     bool Create();

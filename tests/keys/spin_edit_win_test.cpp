@@ -77,6 +77,19 @@ TEST_F(SpinEditTest, NegativeRangeTakesASignAndTwoCharacters) {
     EXPECT_EQ(LastNotice(), -4);
 }
 
+TEST_F(SpinEditTest, EnterRewritesTheNumberAndIsAskedForFromADialog) {
+    SpinEdit spin(SpinLayout::kHorizontal);
+    Create(spin, {20, 20, 68, 40}, 0, 99, 0);
+    Type(spin, {'0', '7'});
+    EXPECT_EQ(TextOf(spin.Edit()), "07");  // the text rule keeps what reads as the value
+    Type(spin, {VK_END, VK_RETURN});
+    EXPECT_EQ(TextOf(spin.Edit()), "7");
+    EXPECT_EQ(LastNotice(), 7);
+    MSG enter{spin.Edit(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(SendMessageA(spin.Edit(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &
+                DLGC_WANTALLKEYS);
+}
+
 TEST_F(SpinEditTest, ValuesAreAlignedToTheStep) {
     SpinEdit spin(SpinLayout::kHorizontal);
     Create(spin, {20, 20, 68, 40}, -100, 100, 0);
