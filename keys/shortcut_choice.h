@@ -9,6 +9,9 @@
 #include "keys/key_conversion.h"
 #include "profile/button_code.h"
 
+// The toggles' captions, in toggle order.
+inline constexpr const char* kShortcutToggleCaptions[] = {"Alone", "Shift", "Ctrl", "Alt", "Win"};
+
 class ShortcutChoice {
 public:
     // Toggle i stands for bit i of the modifier byte.

@@ -28,7 +28,14 @@ int SpinEditModel::TextLimit() const {
     return std::max(forMaximum, static_cast<int>(std::to_string(minimum_).size()));
 }
 
-long long SpinEditModel::Align(long long v) const { return step_ * ((v + step_ / 2) / step_); }
+// Negative values mirror positive ones: rounding the halves up with a
+// division that truncates toward zero would move every negative multiple of
+// the step one step toward zero, and since each shown text is aligned again,
+// a negative value would walk to zero by itself.
+long long SpinEditModel::Align(long long v) const {
+    if (v < 0) return -Align(-v);
+    return step_ * ((v + step_ / 2) / step_);
+}
 
 int SpinEditModel::Clamp(long long v) const {
     return static_cast<int>(std::max<long long>(std::min<long long>(v, maximum_), minimum_));

@@ -33,8 +33,8 @@ public:
     bool SignAllowed() const { return minimum_ < 0; }
     int TextLimit() const;
 
-    // Nearest multiple of the step, halves rounded up (toward zero for
-    // negative values).
+    // Nearest multiple of the step, halves rounded away from zero; every
+    // multiple of the step stays as it is.
     long long Align(long long v) const;
 
     NewText SetValue(int v, std::string_view text);

@@ -1,7 +1,8 @@
 // Skin gallery: the main window and its advanced settings page built from
 // the generated skin set as skinned dialogs, with every skinned control kind
-// in every state, an open popup menu and a warning dialog. A test tool, not
-// shipped.
+// in every state, an open popup menu, a warning dialog, the shortcut dialog
+// (which takes every key while it is open) and the six DPI level controls.
+// A test tool, not shipped.
 //
 //   skin_gallery.exe SKINS_FOLDER                     shows the gallery until it is closed
 //   skin_gallery.exe SKINS_FOLDER --screenshot F.bmp  saves what the screen shows under
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -20,17 +22,26 @@
 #include "gallery_menu_win.h"
 #include "gallery_resources.h"
 #include "gallery_screenshot_win.h"
+#include "keys/shortcut_dialog_win.h"
+#include "keys/spin_edit_win.h"
+#include "lan/string_ids.h"
+#include "option/dpi_level/dpi_level_control_win.h"
 #include "shell/skin_dialog_win.h"
 #include "shell/skin_picture_win.h"
 #include "shell/window_subclass_win.h"
+#include "skins/skin_entries.h"
 
 namespace {
 
 constexpr UINT_PTR kStatesTimer = 1;
 constexpr COLORREF kLabelColour = RGB(170, 180, 200);
 constexpr COLORREF kWellColour = RGB(12, 13, 16);
-// The warning dialog sits below the main window, inside the screenshot.
-constexpr POINT kWarningAt{280, 648};
+// Below the main window, inside the screenshot: the DPI levels, the
+// warning and the shortcut dialog.
+constexpr POINT kDpiLevelsAt{0, 648};
+constexpr POINT kWarningAt{376, 648};
+constexpr POINT kShortcutAt{786, 648};
+constexpr int kDpiMargin = 8;
 
 struct Label {
     RECT box;
@@ -53,6 +64,13 @@ RECT WindowArea(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r;
+}
+
+// The four state sheets of a layout other than the window's own.
+void LoadSheets(const SkinLayout& layout, UniqueBitmap (&sheets)[4]) {
+    const char* keys[4] = {"Normal", "Over", "Down", "Disable"};
+    SIZE ignored{};
+    for (int i = 0; i < 4; ++i) LoadSkinPicture(layout.ScreenPicture(keys[i]), sheets[i], ignored);
 }
 
 // A skinned gallery window: its controls come from its layout like any
@@ -85,7 +103,9 @@ private:
     void OnBuild(const SkinWindowBuilder& build) override;
     void BuildLists(const SkinWindowBuilder& build);
     SkinBitmapButton& AddButton(const SkinWindowBuilder& build, int entry, const char* caption, int mode = 4);
-    void AddNumber(const RECT& rect, const char* text, bool allowSign);
+    void AddNumber(const RECT& rect, const char* text);
+    void AddSpin(const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value);
+    void AddHorizontalSpin(const SkinWindowBuilder& build);
     void AddSlider(const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value);
 
     SkinListBox* list_ = nullptr;
@@ -114,6 +134,53 @@ private:
     Page page_{skins_};
     SkinButton* over_ = nullptr;
     SkinButton* down_ = nullptr;
+};
+
+// The button page's six DPI levels, values at their defaults: level 2
+// current, level 4 disabled. Only their part of the page is shown.
+class DpiLevels : public SkinDialog {
+public:
+    explicit DpiLevels(const std::string& skins)
+        : SkinDialog(skins, skin_button_page::kIniFile), skins_(skins) {}
+
+private:
+    void OnBuild(const SkinWindowBuilder& build) override {
+        area_ = Union(build.Rect(skin_button_page::kDpiLevel[0]),
+                      build.Rect(skin_button_page::kDpiLevel[kDpiLevelCount - 1]));
+        InflateRect(&area_, kDpiMargin, kDpiMargin);
+        const int values[kDpiLevelCount] = {16, 32, 48, 80, 128, 164};
+        for (int n = 0; n < kDpiLevelCount; ++n) {
+            const RECT at = build.Rect(skin_button_page::kDpiLevel[n]);
+            RECT shown = at;
+            OffsetRect(&shown, -area_.left, -area_.top);
+            const std::string title = "DPI level " + std::to_string(n + 1);
+            DpiLevelControl& level = Own(std::make_unique<DpiLevelControl>());
+            if (!level.Create(Handle(), shown, kDpiLevelFirstId + n, skins_, title)) continue;
+            level.SetPictures(at, build.Normal(), build.Over(), build.Down());
+            level.SetValue(values[n]);
+            level.SetEnabled(n != 4);
+            level.SetCurrent(n == 2);
+        }
+    }
+    BOOL OnInit() override {
+        SetWindowPos(Handle(), nullptr, kDpiLevelsAt.x, kDpiLevelsAt.y, area_.right - area_.left,
+                     area_.bottom - area_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowRgn(Handle(), nullptr, TRUE);
+        return TRUE;
+    }
+    void PaintOver(HDC canvas, const RECT& client) override {
+        const PictureDc page(canvas, Pictures().background.get());
+        BitBlt(canvas, 0, 0, client.right, client.bottom, page.get(), area_.left, area_.top, SRCCOPY);
+    }
+
+    std::string skins_;
+    RECT area_{};
+};
+
+// The captions the language library would give the shortcut dialog.
+class GalleryTexts : public TextSource {
+public:
+    std::string Text(int id) const override { return id == str::kOk ? "OK" : id == str::kCancel ? "Cancel" : ""; }
 };
 
 // A warning as every confirmation dialog shows it: OK, Cancel, close.
@@ -176,11 +243,9 @@ SkinButton& MainSurface::AddShaped(const SkinWindowBuilder& build, int entry, co
 
 // Colour samples cut from the advanced pattern dialog's swatch well.
 void MainSurface::BuildColourSamples() {
-    const SkinLayout layout(skins_, "skin_gaoji_qiangxieku.ini");
+    const SkinLayout layout(skins_, skin_gaoji_qiangxieku::kIniFile);
     UniqueBitmap sheets[4];
-    const char* keys[4] = {"Normal", "Over", "Down", "Disable"};
-    SIZE ignored{};
-    for (int i = 0; i < 4; ++i) LoadSkinPicture(layout.ScreenPicture(keys[i]), sheets[i], ignored);
+    LoadSheets(layout, sheets);
     const RECT well = layout.EntryRect(4);
     const COLORREF fills[] = {RGB(230, 40, 40), RGB(40, 200, 80), RGB(60, 120, 250), RGB(240, 200, 30)};
     for (int i = 0; i < 4; ++i) {
@@ -222,9 +287,10 @@ void Page::OnBuild(const SkinWindowBuilder& build) {
         option.Enable(o.enabled);
     }
 
-    AddNumber(Inset(build.Rect(17), 4, 4, 4, 4), "25", false);
-    AddNumber(Inset(build.Rect(3), 4, 4, 14, 4), "-3", true);
-    AddNumber(Inset(build.Rect(6), 4, 4, 14, 4), "3", true);
+    AddNumber(Inset(build.Rect(17), 4, 4, 4, 4), "25");
+    AddSpin(build, skin_advance_setting::kPointerSpeedField, -5, 5, -3);
+    AddSpin(build, skin_advance_setting::kWheelLinesField, 1, 11, 3);
+    AddHorizontalSpin(build);
 
     AddSlider(build, 1, -5, 5, -2);
     AddSlider(build, 21, 0, 10, 7);
@@ -236,7 +302,8 @@ void Page::OnBuild(const SkinWindowBuilder& build) {
                {{510, 134, 536, 154}, "X"},
                {{510, 158, 536, 178}, "Y"},
                {{510, 222, 892, 242}, "Wheel lines (1 - 11)"},
-               {{510, 308, 892, 328}, "Double-click speed (at its maximum)"}};
+               {{510, 308, 892, 328}, "Double-click speed (at its maximum)"},
+               {{570, 372, 892, 392}, "Spin field, horizontal (-100 - 100, step 5)"}};
 }
 
 void Page::BuildLists(const SkinWindowBuilder& build) {
@@ -273,14 +340,38 @@ SkinBitmapButton& Page::AddButton(const SkinWindowBuilder& build, int entry, con
     return button;
 }
 
-void Page::AddNumber(const RECT& rect, const char* text, bool allowSign) {
+void Page::AddNumber(const RECT& rect, const char* text) {
     auto edit = std::make_unique<BitmapEdit>();
     edit->Create(Handle(), 0, rect);
     edit->SetColours(RGB(230, 230, 230), kWellColour);
     edit->SetNumeric(true);
-    edit->SetAllowSign(allowSign);
     SetWindowTextA(edit->Handle(), text);
     Own(std::move(edit));
+}
+
+void Page::AddSpin(const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value) {
+    const RECT at = build.Rect(entry);
+    SpinEdit& spin = Own(std::make_unique<SpinEdit>(SpinLayout::kVertical));
+    if (!spin.Create(Handle(), at, entry)) return;
+    spin.SetImages(at, build.Normal(), build.Over(), build.Down(), build.Disable());
+    spin.SetRange(minimum, maximum);
+    spin.SetValue(value);
+}
+
+// One of the advanced pattern dialog's movement fields, on the free part of
+// the page.
+void Page::AddHorizontalSpin(const SkinWindowBuilder& build) {
+    const SkinLayout layout(build.Layout().SkinsFolder(), skin_gaoji_qiangxieku::kIniFile);
+    UniqueBitmap sheets[4];
+    LoadSheets(layout, sheets);
+    const RECT field = layout.EntryRect(skin_gaoji_qiangxieku::kStepX[0]);
+    const RECT at{510, 372, 510 + (field.right - field.left), 372 + (field.bottom - field.top)};
+    SpinEdit& spin = Own(std::make_unique<SpinEdit>(SpinLayout::kHorizontal));
+    if (!spin.Create(Handle(), at, skin_gaoji_qiangxieku::kStepX[0])) return;
+    spin.SetImages(field, sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get());
+    spin.SetRange(-100, 100);
+    spin.SetStep(5);
+    spin.SetValue(-35);
 }
 
 void Page::AddSlider(const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value) {
@@ -295,22 +386,35 @@ class Gallery {
 public:
     explicit Gallery(const std::string& skins)
         : main_(skins, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(GALLERY_HAND_CURSOR))),
-          warning_(skins) {
-        main_.SetKeys({false, true});  // Escape closes the gallery
+          warning_(skins),
+          dpiLevels_(skins),
+          shortcut_(skins, texts_, ShortcutChoice(0x04, 0x06)) {
+        main_.SetKeys({false, true});  // Escape closes the gallery once the shortcut dialog is closed
     }
     ~Gallery() { Close(); }
     bool Create();
     HWND Window() const { return main_.Handle(); }
     bool MenuShown() const { return menu_.Shown(); }
-    RECT Area() const { return Union(WindowArea(main_.Handle()), WindowArea(warning_.Handle())); }
-    bool PreTranslate(MSG& msg) { return main_.PreTranslate(msg) || warning_.PreTranslate(msg); }
+    RECT Area() const {
+        RECT area = WindowArea(main_.Handle());
+        for (HWND w : {warning_.Handle(), dpiLevels_.Handle(), shortcut_.Handle()}) area = Union(area, WindowArea(w));
+        return area;
+    }
+    bool PreTranslate(MSG& msg) {
+        for (SkinDialog* d : std::initializer_list<SkinDialog*>{&main_, &warning_, &dpiLevels_, &shortcut_})
+            if (d->PreTranslate(msg)) return true;
+        return false;
+    }
     void Close();
 
 private:
     void ForceStates();
 
+    GalleryTexts texts_;
     MainSurface main_;
     WarningSample warning_;
+    DpiLevels dpiLevels_;
+    ShortcutDialog shortcut_;
     GalleryMenu menu_;
     WindowSubclass timer_;
 };
@@ -319,7 +423,10 @@ bool Gallery::Create() {
     if (!main_.Create(nullptr)) return false;
     SetForegroundWindow(main_.Handle());
     UpdateWindow(main_.Handle());
-    if (!warning_.Create(main_.Handle())) return false;
+    if (!warning_.Create(main_.Handle()) || !dpiLevels_.Create(main_.Handle()) || !shortcut_.Create(main_.Handle()))
+        return false;
+    SetWindowPos(shortcut_.Handle(), nullptr, kShortcutAt.x, kShortcutAt.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // The forced states wait until everything is on screen.
     timer_.Attach(main_.Handle(), [this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
         if (message == WM_DESTROY) PostQuitMessage(0);

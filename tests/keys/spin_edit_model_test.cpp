@@ -43,9 +43,15 @@ TEST(SpinEditModel, AlignmentRoundsToTheStepAndStepOneChangesNothing) {
     EXPECT_EQ(spin.Align(7), 5);
     EXPECT_EQ(spin.Align(8), 10);
     EXPECT_EQ(spin.Align(-7), -5);
-    EXPECT_EQ(spin.Align(-8), -5);  // truncation toward zero
-    EXPECT_EQ(spin.Align(-9), -5);
+    EXPECT_EQ(spin.Align(-8), -10);  // negative values mirror positive ones
+    EXPECT_EQ(spin.Align(-9), -10);
     EXPECT_EQ(spin.TextChanged("8"), Text("10"));
+    // A negative multiple of the step stays put, so the value does not walk
+    // toward zero as each shown text is aligned again.
+    for (int v = -100; v <= 100; v += 5) EXPECT_EQ(spin.Align(v), v);
+    EXPECT_EQ(spin.TextChanged("-37"), Text("-35"));
+    EXPECT_EQ(spin.TextChanged("-35"), std::nullopt);
+    EXPECT_EQ(spin.Value(), -35);
 }
 
 TEST(SpinEditModel, ArrowsStepClampAndAlign) {
