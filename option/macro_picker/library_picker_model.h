@@ -10,7 +10,6 @@
 //   on OK: picker.Choice()                   // entry -1: no entry chosen
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -42,7 +41,7 @@ public:
     // copy outlived its entry) opens with nothing selected there.
     LibraryPicker(const LibraryStore<Entry>& store, const PickerChoice& start)
         : store_(store), expanded_(store.Folders.size(), false) {
-        runMode_ = std::clamp(start.runMode, 0, kPickerRunModeCount - 1);
+        SetRunMode(start.runMode);  // an unknown mode leaves the first
         if (FolderAt(store_, start.folder)) {
             folder_ = start.folder;
             entry_ = EntryAt(store_, start.folder, start.entry) ? start.entry : -1;
