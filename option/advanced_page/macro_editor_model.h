@@ -56,6 +56,19 @@ public:
     // Commands 1051 to 1054 and 1059; ignored while recording.
     void TreeCommand(int command);
 
+    // --- Exchange files (commands 1055 to 1058, with the file the user
+    // picked). Imports do not resync: a new macro is not yet assigned. ---
+    // 1058: the selected group; false without one or when it cannot be written.
+    bool ExportGroup(const std::string& path);
+    // 1057: a new group, named uniquely; false when the file cannot be read.
+    bool ImportGroup(const std::string& path);
+    // 1056: the macro being edited. Without one the command changes nothing
+    // (an existing file stays) and returns false.
+    bool ExportMacro(const std::string& path);
+    // 1055: into the selected group, else into a new group; the new macro
+    // is selected and loaded. False when the file holds no readable macro.
+    bool ImportMacro(const std::string& path);
+
     // --- Recorder ---
     // Record button: needs a macro (else the select-a-macro notice);
     // replaces its events with what is recorded.
