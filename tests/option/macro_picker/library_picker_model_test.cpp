@@ -87,11 +87,15 @@ TEST(AdvancedPatternPickerTest, ShowsPatternNames) {
     EXPECT_EQ(picker.SelectedRow(), 2);
 }
 
-TEST(PickerKeysTest, EscEnterAndSpaceAreSwallowed) {
-    EXPECT_TRUE(PickerSwallowsKey(0x1B));
-    EXPECT_TRUE(PickerSwallowsKey(0x0D));
-    EXPECT_TRUE(PickerSwallowsKey(0x20));
-    EXPECT_FALSE(PickerSwallowsKey(0x09));
+TEST(PickerRowsTest, PositionsBeyondWhatTheItemDataHoldsStayRight) {
+    MacroStore many;
+    for (int g = 0; g < 300; ++g) AddFolder(many, "g" + std::to_string(g), {});
+    AddFolder(many, "last", {"a"});
+    MacroPicker picker(many, {0, 300, 0});
+    EXPECT_EQ(picker.SelectedRow(), 301);
+    EXPECT_EQ(picker.TreeRows()[300].data, (301u & 0xFF) << 24 | kOpenFolderIcon);
+    picker.SelectRow(299);
+    EXPECT_EQ(picker.Choice(), (PickerChoice{0, 299, -1}));
 }
 
 }  // namespace
