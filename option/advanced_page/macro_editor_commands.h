@@ -20,6 +20,10 @@ inline constexpr int kCmdNewGroup = 1051;
 inline constexpr int kCmdDeleteGroup = 1052;
 inline constexpr int kCmdNewMacro = 1053;
 inline constexpr int kCmdDeleteMacro = 1054;
+inline constexpr int kCmdImportMacro = 1055;
+inline constexpr int kCmdExportMacro = 1056;
+inline constexpr int kCmdImportGroup = 1057;
+inline constexpr int kCmdExportGroup = 1058;
 inline constexpr int kCmdRename = 1059;
 
 // Control ids of the two lists.

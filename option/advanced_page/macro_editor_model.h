@@ -4,7 +4,7 @@
 // into the library at once and into the macro buttons of all five
 // profiles; the page only shows the rows and forwards the user's actions.
 //
-//   MacroEditorModel editor({store, edited.Profiles, host, texts, MapVirtualKeyA});
+//   MacroEditorModel editor({store, edited.Profiles, host, texts, MapVirtualKeyOfActiveLayout});
 //   editor.SelectTreeRow(1);           // a macro row: its events show
 //   editor.Record();                   // capture on; keys arrive through
 //   editor.KeyCaptured(0x41, false);   //   the capture hook
