@@ -167,7 +167,7 @@ TEST_F(MonitorEndToEnd, ApplyRequestReachesTheMouseByteForByteAndIsAnswered) {
     const auto exchanges = folder.MouseExchanges();
     const std::vector<std::string> sent(exchanges.begin() + static_cast<long>(before), exchanges.end());
     EXPECT_EQ(sent, ExpectedApply(block));
-    EXPECT_TRUE(folder.Logged("osdpanel", ToOsd(msg::kOsdSettings, 0, 0)));
+    EXPECT_TRUE(WaitFor([&] { return folder.Logged("osdpanel", ToOsd(msg::kOsdSettings, 0, 0)); }));
 }
 
 TEST_F(MonitorEndToEnd, DefaultProfileApplyKeepsEveryPauseAndLeavesTheMouseHoldingTheProfile) {
@@ -218,7 +218,10 @@ TEST_F(MonitorEndToEnd, OnMouseProfileDpiPollingAndNoticeEventsReachBlockFilesAn
     folder.MouseCtl("press profile 3");
     EXPECT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "CurrentProfile") == "2"; }));
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("option", ToOption(msg::kCurrentProfileChanged)); }));
-    EXPECT_TRUE(folder.Logged("osdpanel", ToOsd(msg::kOsdShow, msg::kOsdShowProfile, 2 << 16)));
+    // The on-screen display is a process of its own: what Monitor posted to
+    // it after Option's message may still be on its way.
+    EXPECT_TRUE(
+        WaitFor([&] { return folder.Logged("osdpanel", ToOsd(msg::kOsdShow, msg::kOsdShowProfile, 2 << 16)); }));
     SharedBlock block;
     ASSERT_TRUE(ReadSharedBlock(block));
     EXPECT_EQ(block.CurrentProfile, 2);
