@@ -220,8 +220,8 @@ TEST_F(MonitorEndToEnd, OnMouseProfileDpiPollingAndNoticeEventsReachBlockFilesAn
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("option", ToOption(msg::kCurrentProfileChanged)); }));
     // The on-screen display is a process of its own: what Monitor posted to
     // it after Option's message may still be on its way.
-    EXPECT_TRUE(
-        WaitFor([&] { return folder.Logged("osdpanel", ToOsd(msg::kOsdShow, msg::kOsdShowProfile, 2 << 16)); }));
+    EXPECT_TRUE(WaitFor(
+        [&] { return folder.Logged("osdpanel", ToOsd(msg::kOsdShow, msg::kOsdShowProfile, 2 << 16)); }));
     SharedBlock block;
     ASSERT_TRUE(ReadSharedBlock(block));
     EXPECT_EQ(block.CurrentProfile, 2);

@@ -31,7 +31,8 @@ int Close(const char* title) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "wait") == 0) return Wait(argv[2], std::strtoul(argv[3], nullptr, 10));
+    if (argc == 4 && std::strcmp(argv[1], "wait") == 0)
+        return Wait(argv[2], std::strtoul(argv[3], nullptr, 10));
     if (argc == 3 && std::strcmp(argv[1], "close") == 0) return Close(argv[2]);
     std::fputs("usage: windowctl wait TITLE SECONDS | close TITLE\n", stderr);
     return kUsage;
