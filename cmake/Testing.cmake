@@ -16,14 +16,20 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# add_unit_test(<name> SOURCES ... LIBS ... [GUI])
+# add_unit_test(<name> SOURCES ... LIBS ... [GUI] [RUNNER command ...])
 # One test binary is one ctest entry. GUI marks tests that create windows
 # (they need the X display that `./dev test` provides through xvfb-run).
+# RUNNER is a command that runs the test binary, given as its last argument,
+# in place of running it directly.
 function(add_unit_test name)
-  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;RUNNER" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  add_test(NAME ${name} COMMAND ${name})
+  if(T_RUNNER)
+    add_test(NAME ${name} COMMAND ${T_RUNNER} $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   # A hung Wine program must fail the run, not stall CI.
   set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}" TIMEOUT 300)
   if(T_GUI)

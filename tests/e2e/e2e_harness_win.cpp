@@ -1,5 +1,7 @@
 #include "tests/e2e/e2e_harness_win.h"
 
+#include <tlhelp32.h>
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -78,7 +80,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(50ms);
+        std::this_thread::sleep_for(10ms);
     }
     return true;
 }
@@ -245,6 +247,18 @@ bool ProgramFolder::Logged(const std::string& name, const std::string& line) con
     for (const std::string& logged : LogOf(name))
         if (logged == line) return true;
     return false;
+}
+
+int RunningProgramCount(const std::string& fileName) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, fileName.c_str()) == 0) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 bool ReadSharedBlock(SharedBlock& block) {

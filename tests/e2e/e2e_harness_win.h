@@ -64,6 +64,9 @@ private:
     std::vector<HANDLE> programs_;
 };
 
+// How many running processes have the program file `fileName`.
+int RunningProgramCount(const std::string& fileName);
+
 // Whole-block copies of the running Monitor's shared block, as Option makes them.
 // Milliseconds since midnight of a log time "hh:mm:ss.mmm".
 long LogTimeMs(const std::string& time);

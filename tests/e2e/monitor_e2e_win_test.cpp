@@ -86,6 +86,22 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return folder.Logged("option", "start"); }));
     }
 
+    // The sentinel of a negative check. Monitor takes its messages in the
+    // order they were posted and posts on in that order, so once the
+    // notice of a mouse button pressed now has reached `standIn`, whatever
+    // Monitor posted to it for the messages before has reached it too.
+    // `noticeLine` is what the stand-in logs for the notice.
+    void WaitUntilEarlierMessagesReached(const std::string& standIn, const std::string& noticeLine) {
+        ASSERT_TRUE(WaitFor([&] { return folder.Logged(standIn, "start"); }));
+        const auto log = folder.LogOf(standIn);
+        const auto seen = std::count(log.begin(), log.end(), noticeLine);
+        folder.MouseCtl("press notice 1");
+        ASSERT_TRUE(WaitFor([&] {
+            const auto now = folder.LogOf(standIn);
+            return std::count(now.begin(), now.end(), noticeLine) > seen;
+        }));
+    }
+
     ProgramFolder folder;
 };
 
@@ -114,13 +130,20 @@ TEST_F(MonitorEndToEnd, FollowsPlugAndUnplugAndReopensOnlyOnce) {
     ASSERT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "Device") == "1"; }));
     ASSERT_TRUE(WaitFor([&] { return HasExchange("SET 01 88 02"); }, 20s));
 
-    // A second arrival without a removal in between changes nothing.
+    // A second arrival without a removal in between changes nothing: the
+    // worker takes its requests in order, so the apply asked for after it
+    // is all that the mouse sees.
+    StartOption();
+    SharedBlock block;
+    ASSERT_TRUE(ReadSharedBlock(block));
     const auto before = folder.MouseExchanges().size();
     PostMessageA(folder.MonitorWindow(), msg::kDevicePresence, 1, 0);
-    Sleep(2000);
-    EXPECT_EQ(folder.MouseExchanges().size(), before);
+    PostMessageA(folder.MonitorWindow(), msg::kApplySettings, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return folder.Logged("option", ToOption(msg::kApplyFinished)); }, 20s));
+    const auto exchanges = folder.MouseExchanges();
+    EXPECT_EQ(std::vector<std::string>(exchanges.begin() + static_cast<long>(before), exchanges.end()),
+              ExpectedApply(block));
 
-    StartOption();
     folder.MouseCtl("unplug");
     EXPECT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "Device") == "0"; }));
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("option", ToOption(WM_CLOSE)); }));
@@ -144,7 +167,7 @@ TEST_F(MonitorEndToEnd, ApplyRequestReachesTheMouseByteForByteAndIsAnswered) {
     const auto exchanges = folder.MouseExchanges();
     const std::vector<std::string> sent(exchanges.begin() + static_cast<long>(before), exchanges.end());
     EXPECT_EQ(sent, ExpectedApply(block));
-    EXPECT_TRUE(folder.Logged("osdpanel", ToOsd(msg::kOsdSettings, 0, 0)));
+    EXPECT_TRUE(WaitFor([&] { return folder.Logged("osdpanel", ToOsd(msg::kOsdSettings, 0, 0)); }));
 }
 
 TEST_F(MonitorEndToEnd, DefaultProfileApplyKeepsEveryPauseAndLeavesTheMouseHoldingTheProfile) {
@@ -195,7 +218,10 @@ TEST_F(MonitorEndToEnd, OnMouseProfileDpiPollingAndNoticeEventsReachBlockFilesAn
     folder.MouseCtl("press profile 3");
     EXPECT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "CurrentProfile") == "2"; }));
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("option", ToOption(msg::kCurrentProfileChanged)); }));
-    EXPECT_TRUE(folder.Logged("osdpanel", ToOsd(msg::kOsdShow, msg::kOsdShowProfile, 2 << 16)));
+    // The on-screen display is a process of its own: what Monitor posted to
+    // it after Option's message may still be on its way.
+    EXPECT_TRUE(WaitFor(
+        [&] { return folder.Logged("osdpanel", ToOsd(msg::kOsdShow, msg::kOsdShowProfile, 2 << 16)); }));
     SharedBlock block;
     ASSERT_TRUE(ReadSharedBlock(block));
     EXPECT_EQ(block.CurrentProfile, 2);
@@ -258,7 +284,10 @@ TEST_F(MonitorEndToEnd, ForegroundProgramBoundInAProfileSwitchesToIt) {
 
     // A program bound to the current profile changes nothing.
     folder.StartProgram("launched.exe");
-    Sleep(5000);
+    ASSERT_TRUE(WaitFor([] { return GetForegroundWindow() == FindWindowA(nullptr, "launched"); }));
+    // Monitor looks at the front program on a timer; this look is asked for now.
+    PostMessageA(folder.MonitorWindow(), WM_TIMER, msg::kTimerForegroundCheck, 0);
+    WaitUntilEarlierMessagesReached("option", ToOption(msg::kDpiStageChanged));
     EXPECT_FALSE(folder.Logged("option", ToOption(msg::kCurrentProfileChanged)));
 
     const auto before = folder.MouseExchanges().size();
@@ -288,15 +317,15 @@ TEST_F(MonitorEndToEnd, MediaButtonsDriveThePlayerOfTheActiveProfile) {
         folder.MouseCtl("press media 0x23 release");
     }
     folder.MouseCtl("press media 0x21 release");  // a release alone does nothing
-    ASSERT_TRUE(WaitFor([&] { return folder.LogOf("players").size() >= 4; }));
-    Sleep(500);
+    // Monitor sends the player commands before it takes the next event, so
+    // the profile switch that follows ends the check of the presses.
+    folder.MouseCtl("press profile 2");
+    ASSERT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "CurrentProfile") == "1"; }));
     const std::vector<std::string> winamp = {"start", Message("Winamp v1.x", WM_COMMAND, 40045),
                                              Message("Winamp v1.x", WM_COMMAND, 40046),
                                              Message("Winamp v1.x", WM_COMMAND, 40045)};
     EXPECT_EQ(folder.LogOf("players"), winamp);
 
-    folder.MouseCtl("press profile 2");
-    ASSERT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "CurrentProfile") == "1"; }));
     folder.MouseCtl("press media 0x21");
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("players", Message("GeminiWindowClass", WM_COMMAND, 65739)); }));
 
@@ -326,6 +355,9 @@ TEST_F(MonitorEndToEnd, RunProgramButtonStartsTheProgramOfThatButton) {
     folder.MouseCtl("press run-program 4");  // a button that starts nothing
     folder.MouseCtl("press run-program 5");
     EXPECT_TRUE(WaitFor([&] { return folder.Logged("launched", "start"); }));
+    // The second button was handled after the first: a program the first
+    // had started would be running by now.
+    EXPECT_EQ(RunningProgramCount("launched.exe"), 1);
     EXPECT_EQ(folder.LogOf("launched").size(), 1u);
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -18,6 +19,7 @@ namespace {
 
 constexpr UINT kEventMessage = 1325;
 constexpr UINT kArrivalMessage = 1326;
+constexpr UINT kSentinelMessage = WM_APP;
 constexpr DWORD kWaitMs = 3000;
 
 std::array<uint8_t, 8> Cmd(uint8_t b0, uint8_t b1 = 0, uint8_t b2 = 0) {
@@ -108,16 +110,36 @@ protected:
         DestroyWindow(window_);
     }
 
-    // Pumps the test window until `message` arrives, ignoring others.
-    std::optional<MSG> WaitFor(UINT message, DWORD timeoutMs = kWaitMs) {
+    // Pumps the test window until a message for which `stop` holds arrives.
+    std::optional<MSG> PumpUntil(const std::function<bool(const MSG&)>& stop, DWORD timeoutMs) {
         const ULONGLONG deadline = GetTickCount64() + timeoutMs;
         MSG msg;
         while (GetTickCount64() < deadline) {
             while (PeekMessageW(&msg, window_, 0, 0, PM_REMOVE))
-                if (msg.message == message) return msg;
+                if (stop(msg)) return msg;
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
         }
         return std::nullopt;
+    }
+
+    // Pumps the test window until `message` arrives, ignoring others.
+    std::optional<MSG> WaitFor(UINT message, DWORD timeoutMs = kWaitMs) {
+        return PumpUntil([&](const MSG& msg) { return msg.message == message; }, timeoutMs);
+    }
+
+    // The sentinel of a negative check: a message posted to the test window
+    // now arrives after everything that was posted to it before.
+    bool PostedBeforeNow(UINT message) {
+        PostMessageW(window_, kSentinelMessage, 0, 0);
+        bool seen = false;
+        const auto sentinel = PumpUntil(
+            [&](const MSG& msg) {
+                seen = seen || msg.message == message;
+                return msg.message == kSentinelMessage;
+            },
+            kWaitMs);
+        EXPECT_TRUE(sentinel) << "the sentinel did not arrive";
+        return seen;
     }
 
     std::optional<EventWord> Press(ActionKind kind, int32_t arg = 0, bool release = false) {
@@ -160,7 +182,7 @@ TEST_F(HidLinkTest, MissingLibraryOrExportLeavesTheMouseAbsent) {
     std::array<uint8_t, 8> reply{0x82};
     EXPECT_FALSE(link_.GetFeature(reply));
     link_.Shutdown();
-    EXPECT_FALSE(WaitFor(kArrivalMessage, 300)) << "an absent library posts nothing";
+    EXPECT_FALSE(PostedBeforeNow(kArrivalMessage)) << "an absent library posts nothing";
 }
 
 TEST_F(HidLinkTest, PlugExchangePressAndUnplug) {
@@ -232,8 +254,9 @@ TEST_F(HidLinkTest, ClosedChannelsAndMonitorStopExchangesAndMessages) {
     EXPECT_TRUE(Press(ActionKind::Save));
     ExpectEvent(0xC000, 0);
     link_.StopDeviceMonitor();
+    // The mouse posts its events before it answers the press.
     EXPECT_TRUE(Press(ActionKind::OpenOption));
-    EXPECT_FALSE(WaitFor(kEventMessage, 400)) << "no events after Close_DevMonitor";
+    EXPECT_FALSE(PostedBeforeNow(kEventMessage)) << "no events after Close_DevMonitor";
     CloseMouse();
     EXPECT_FALSE(WaitFor(kArrivalMessage, 400)) << "no removal after Close_DevMonitor";
 }
