@@ -1,6 +1,7 @@
 // The macro library and the two fire-pattern libraries as the main window
 // and the dialogs reach them. The stores themselves arrive later; until
-// then NoOptionStores stands in (nothing stored, every name free).
+// LibraryStores is the real one; NoOptionStores stands in where no library
+// is wanted (nothing stored, every name free).
 #pragma once
 
 #include <string_view>
