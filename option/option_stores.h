@@ -1,7 +1,6 @@
 // The macro library and the two fire-pattern libraries as the main window
-// and the dialogs reach them. The stores themselves arrive later; until
-// LibraryStores is the real one; NoOptionStores stands in where no library
-// is wanted (nothing stored, every name free).
+// and the dialogs reach them. LibraryStores is the real one; NoOptionStores
+// stands in where no library is wanted (nothing stored, every name free).
 #pragma once
 
 #include <string_view>
