@@ -32,32 +32,11 @@ CMonitorWnd::~CMonitorWnd() {
 }
 
 bool CMonitorWnd::Create(HINSTANCE instance) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId));
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassA(&windowClass);
+    RegisterAttachedClass<CMonitorWnd>(kWindowClass, 0, LoadIconA(instance, MAKEINTRESOURCEA(kProgramIconId)),
+                                       LoadCursorA(nullptr, IDC_ARROW));
     // A creation that fails in WM_CREATE destroys the window and returns null.
     return CreateWindowExA(0, kWindowClass, names::kMonitorWindowTitle, WS_POPUP, kWindowPosition,
                            kWindowPosition, kWindowSize, kWindowSize, nullptr, nullptr, instance, this) != nullptr;
-}
-
-LRESULT CALLBACK CMonitorWnd::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<CMonitorWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<CMonitorWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    const LRESULT result = self->OnMessage(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-    }
-    return result;
 }
 
 LRESULT CMonitorWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,7 @@
 #include "monitor/tray_icon_win.h"
 #include "profile/file_lock_win.h"
 #include "profile/mouse_settings_win.h"
+#include "shell/attached_window_win.h"
 
 class CMonitorWnd {
 public:
@@ -34,7 +35,8 @@ public:
     HWND Handle() const { return window_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Object>
+    friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool OnCreate();

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "monitor/osd_settings.h"
 #include "osd/osd_notice.h"
@@ -11,6 +12,8 @@
 #include "profile/ini_file.h"
 #include "profile/messages.h"
 #include "profile/program_folder_win.h"
+#include "shell/attached_window_win.h"
+#include "shell/owned_handles_win.h"
 
 namespace {
 
@@ -22,145 +25,145 @@ constexpr int kBottomMargin = 96;
 constexpr COLORREF kPanelColour = RGB(16, 18, 24);
 constexpr COLORREF kAccentColour = RGB(18, 72, 158);
 constexpr COLORREF kTextColour = RGB(230, 230, 230);
+constexpr char kPanelClass[] = "DuvaraZarivOsdPanel";
 
-struct Panel {
-    std::string folder;  // program folder, with trailing backslash
-    std::string text;
-    DWORD shownAt = 0;
-    int32_t firstValue = 0;  // the two values Monitor passes after each apply
-    int32_t secondValue = 0;
+// The panel window and everything it shows, bound to its window through the
+// shared window base.
+class OsdPanel {
+public:
+    explicit OsdPanel(std::string folder)
+        : folder_(std::move(folder)),
+          back_(CreateSolidBrush(kPanelColour)),
+          accent_(CreateSolidBrush(kAccentColour)),
+          font_(CreateFontA(26, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial")) {}
+
+    bool Create(HINSTANCE instance) {
+        RegisterAttachedClass<OsdPanel>(kPanelClass);
+        return CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW |
+                                   WS_EX_NOACTIVATE,
+                               kPanelClass, names::kOsdWindowTitle, WS_POPUP, 0, 0, kPanelWidth, kPanelHeight,
+                               nullptr, nullptr, instance, this) != nullptr;
+    }
+
+    // Writes the default settings record (profile notices on) when config.ini
+    // holds none, so Monitor announces profile changes from the first start.
+    void EnsureSettingsRecord() {
+        OsdSettings settings;
+        const IniFile config = ConfigFile();
+        if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size()))
+            return;
+        settings = OsdSettings::Defaults();
+        config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size());
+    }
+
+private:
+    friend LRESULT CALLBACK ::AttachedWindowProc<OsdPanel>(HWND, UINT, WPARAM, LPARAM);
+
+    // config.ini is shared with Monitor and Option: every change goes through
+    // the file lock all three programs take, so no program's key is lost.
+    IniFile ConfigFile() { return IniFile(folder_ + "config.ini", filesLock_); }
+
+    std::string ProfileName(int index) {
+        const IniFile profile(folder_ + "config\\Default" + std::to_string(index) + ".gmp", filesLock_);
+        return profile.GetString("Setting", "ProFileName", "");
+    }
+
+    void Place() {
+        const int screenW = GetSystemMetrics(SM_CXSCREEN);
+        const int screenH = GetSystemMetrics(SM_CYSCREEN);
+        SetWindowPos(window_, HWND_TOPMOST, (screenW - kPanelWidth) / 2, screenH - kPanelHeight - kBottomMargin,
+                     kPanelWidth, kPanelHeight, SWP_NOACTIVATE);
+    }
+
+    void Show(std::string text) {
+        if (text.empty()) return;
+        text_ = std::move(text);
+        shownAt_ = GetTickCount();
+        Place();
+        SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(NoticeOpacity(0)), LWA_ALPHA);
+        ShowWindow(window_, SW_SHOWNOACTIVATE);
+        InvalidateRect(window_, nullptr, TRUE);
+        SetTimer(window_, kFadeTimer, kFadeTickMs, nullptr);
+    }
+
+    void Fade() {
+        const int opacity = NoticeOpacity(static_cast<int>(GetTickCount() - shownAt_));
+        if (opacity == 0) {
+            KillTimer(window_, kFadeTimer);
+            ShowWindow(window_, SW_HIDE);
+            return;
+        }
+        SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(opacity), LWA_ALPHA);
+    }
+
+    void Paint() {
+        const PaintDc dc(window_);
+        RECT r;
+        GetClientRect(window_, &r);
+        FillRect(dc.get(), &r, back_.get());
+        RECT bar = {r.left, r.top, r.left + 6, r.bottom};
+        FillRect(dc.get(), &bar, accent_.get());
+        FrameRect(dc.get(), &r, accent_.get());
+        const SelectedObject font(dc.get(), font_.get());
+        SetBkMode(dc.get(), TRANSPARENT);
+        SetTextColor(dc.get(), kTextColour);
+        DrawTextA(dc.get(), text_.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    }
+
+    void OnShowRequest(WPARAM kind, LPARAM param) {
+        if (kind == msg::kOsdShowProfile) {
+            const int index = static_cast<int>((static_cast<DWORD>(param) >> 16) & 0xFFFF);
+            Show(ProfileNoticeText(index, ProfileName(index)));
+        } else if (kind == msg::kOsdShowMessage) {
+            Show(ConfigFile().GetString(kOsdTextSection, kOsdTextKey, ""));
+        }
+    }
+
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        switch (message) {
+            case msg::kOsdShow:
+                OnShowRequest(wParam, lParam);
+                return 0;
+            case msg::kOsdSettings:
+                firstValue_ = static_cast<int32_t>((static_cast<DWORD>(lParam) >> 16) & 0xFFFF);
+                secondValue_ = static_cast<int32_t>(static_cast<DWORD>(lParam) & 0xFFFF);
+                return 0;
+            case WM_TIMER:
+                if (wParam == kFadeTimer) Fade();
+                return 0;
+            case WM_PAINT:
+                Paint();
+                return 0;
+            case WM_NCHITTEST:
+                return HTTRANSPARENT;
+            case WM_DESTROY:
+                PostQuitMessage(0);
+                return 0;
+            default:
+                return DefWindowProcA(window_, message, wParam, lParam);
+        }
+    }
+
+    HWND window_ = nullptr;
+    std::string folder_;  // program folder, with trailing backslash
+    NamedMutexFileLock filesLock_;
+    std::string text_;
+    DWORD shownAt_ = 0;
+    int32_t firstValue_ = 0;  // the two values Monitor passes after each apply
+    int32_t secondValue_ = 0;
+    UniqueBrush back_;
+    UniqueBrush accent_;
+    UniqueFont font_;
 };
-
-Panel g_panel;
-
-// config.ini is shared with Monitor and Option: every change goes through
-// the file lock all three programs take, so no program's key is lost.
-NamedMutexFileLock& FilesLock() {
-    static NamedMutexFileLock lock;
-    return lock;
-}
-
-IniFile ConfigFile() { return IniFile(g_panel.folder + "config.ini", FilesLock()); }
-
-// Writes the default settings record (profile notices on) when config.ini
-// holds none, so Monitor announces profile changes from the first start.
-void EnsureSettingsRecord() {
-    OsdSettings settings;
-    const IniFile config = ConfigFile();
-    if (config.GetStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size())) return;
-    settings = OsdSettings::Defaults();
-    config.PutStruct(kOsdSettingsSection, kOsdSettingsKey, settings.bytes.data(), settings.bytes.size());
-}
-
-std::string ProfileName(int index) {
-    const IniFile profile(g_panel.folder + "config\\Default" + std::to_string(index) + ".gmp", FilesLock());
-    return profile.GetString("Setting", "ProFileName", "");
-}
-
-void Place(HWND window) {
-    const int screenW = GetSystemMetrics(SM_CXSCREEN);
-    const int screenH = GetSystemMetrics(SM_CYSCREEN);
-    SetWindowPos(window, HWND_TOPMOST, (screenW - kPanelWidth) / 2, screenH - kPanelHeight - kBottomMargin,
-                 kPanelWidth, kPanelHeight, SWP_NOACTIVATE);
-}
-
-void Show(HWND window, std::string text) {
-    if (text.empty()) return;
-    g_panel.text = std::move(text);
-    g_panel.shownAt = GetTickCount();
-    Place(window);
-    SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(NoticeOpacity(0)), LWA_ALPHA);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    InvalidateRect(window, nullptr, TRUE);
-    SetTimer(window, kFadeTimer, kFadeTickMs, nullptr);
-}
-
-void Fade(HWND window) {
-    const int opacity = NoticeOpacity(static_cast<int>(GetTickCount() - g_panel.shownAt));
-    if (opacity == 0) {
-        KillTimer(window, kFadeTimer);
-        ShowWindow(window, SW_HIDE);
-        return;
-    }
-    SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(opacity), LWA_ALPHA);
-}
-
-void Paint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    HBRUSH back = CreateSolidBrush(kPanelColour);
-    FillRect(dc, &r, back);
-    DeleteObject(back);
-    HBRUSH accent = CreateSolidBrush(kAccentColour);
-    RECT bar = {r.left, r.top, r.left + 6, r.bottom};
-    FillRect(dc, &bar, accent);
-    FrameRect(dc, &r, accent);
-    DeleteObject(accent);
-    HFONT font = CreateFontA(26, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
-    HGDIOBJ old = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kTextColour);
-    DrawTextA(dc, g_panel.text.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    EndPaint(window, &ps);
-}
-
-void OnShowRequest(HWND window, WPARAM kind, LPARAM param) {
-    if (kind == msg::kOsdShowProfile) {
-        const int index = static_cast<int>((static_cast<DWORD>(param) >> 16) & 0xFFFF);
-        Show(window, ProfileNoticeText(index, ProfileName(index)));
-    } else if (kind == msg::kOsdShowMessage) {
-        Show(window, ConfigFile().GetString(kOsdTextSection, kOsdTextKey, ""));
-    }
-}
-
-LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case msg::kOsdShow:
-            OnShowRequest(window, wParam, lParam);
-            return 0;
-        case msg::kOsdSettings:
-            g_panel.firstValue = static_cast<int32_t>((static_cast<DWORD>(lParam) >> 16) & 0xFFFF);
-            g_panel.secondValue = static_cast<int32_t>(static_cast<DWORD>(lParam) & 0xFFFF);
-            return 0;
-        case WM_TIMER:
-            if (wParam == kFadeTimer) Fade(window);
-            return 0;
-        case WM_PAINT:
-            Paint(window);
-            return 0;
-        case WM_NCHITTEST:
-            return HTTRANSPARENT;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (FindWindowA(nullptr, names::kOsdWindowTitle)) return 0;  // one display is enough
-    g_panel.folder = RunningProgramFolder();
-    EnsureSettingsRecord();
-
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = PanelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = "DuvaraZarivOsdPanel";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW |
-                                      WS_EX_NOACTIVATE,
-                                  wc.lpszClassName, names::kOsdWindowTitle, WS_POPUP, 0, 0, kPanelWidth,
-                                  kPanelHeight, nullptr, nullptr, instance, nullptr);
-    if (!window) return 1;
+    OsdPanel panel(RunningProgramFolder());
+    panel.EnsureSettingsRecord();
+    if (!panel.Create(instance)) return 1;
 
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {

@@ -1,20 +1,12 @@
 #include "shell/bitmap_edit_win.h"
 
-#include <commctrl.h>
-
+#include <cstring>
 #include <string>
 
 #include "shell/edit_filter.h"
-#include "shell/skin_picture_win.h"
+#include "shell/reflect_win.h"
 
 namespace {
-
-// The field's object, kept on its window so the parent's subclass can find it.
-constexpr char kSelfProperty[] = "BitmapEdit_self";
-// One parent subclass serves every field on that parent; it stays until the
-// parent is destroyed, because removing it early could unhook procedures
-// installed on the parent after it.
-constexpr UINT_PTR kParentSubclassId = 1;
 
 UINT g_killFocusMessage = 0;
 UINT g_changeMessage = 0;
@@ -22,6 +14,19 @@ UINT g_changeMessage = 0;
 std::string WindowText(HWND window) {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::string ClipboardText(HWND owner) {
+    std::string text;
+    if (!OpenClipboard(owner)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text.assign(chars, strnlen(chars, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
     return text;
 }
 
@@ -47,56 +52,45 @@ UINT BitmapEditChangeMessage() {
 BitmapEdit::BitmapEdit() = default;
 
 BitmapEdit::~BitmapEdit() {
-    if (window_) {
-        Detach();
-        DestroyWindow(window_);
-    }
-    DeleteGdiObject(font_);
-    DeleteGdiObject(backBrush_);
+    if (window_) DestroyWindow(window_);
 }
 
 bool BitmapEdit::Create(HWND parent, int id, const RECT& rect, DWORD style) {
     if (window_) return false;
     style |= WS_CHILD | ES_AUTOHSCROLL;
-    window_ = CreateWindowExA(0, "EDIT", "", style, rect.left, rect.top, rect.right - rect.left,
-                              rect.bottom - rect.top, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), nullptr);
-    if (!window_) return false;
+    HWND edit = CreateWindowExA(0, "EDIT", "", style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!edit) return false;
+    if (!subclass_.Attach(edit, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return OnMessage(m, w, l, r); })) {
+        DestroyWindow(edit);
+        return false;
+    }
+    window_ = edit;
     parent_ = parent;
-    SetPropA(window_, kSelfProperty, this);
-    SetWindowSubclass(window_, EditProc, reinterpret_cast<UINT_PTR>(this), 0);
-    SetWindowSubclass(parent_, ParentProc, kParentSubclassId, 0);
-    font_ = CreateFontA(14, 6, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, "Arial");
+    ReflectToControl(window_);
+    backBrush_.reset(CreateSolidBrush(backColour_));
+    font_.reset(CreateFontA(14, 6, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial"));
     ApplyOwnFont();
     return true;
 }
 
 void BitmapEdit::SetColours(COLORREF text, COLORREF back) {
     textColour_ = text;
+    if (back != backColour_ || !backBrush_) backBrush_.reset(CreateSolidBrush(back));
     backColour_ = back;
     if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
 
 void BitmapEdit::ApplyOwnFont() {
-    if (window_ && font_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
-}
-
-void BitmapEdit::Detach() {
-    RemovePropA(window_, kSelfProperty);
-    RemoveWindowSubclass(window_, EditProc, reinterpret_cast<UINT_PTR>(this));
-    parent_ = nullptr;
+    if (window_ && font_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 HBRUSH BitmapEdit::OnColourRequest(HDC dc) {
-    // A fresh brush each time, so a colour change shows at the next repaint.
-    DeleteGdiObject(backBrush_);
-    backBrush_ = CreateSolidBrush(backColour_);
     SetTextColor(dc, textColour_);
     SetBkColor(dc, backColour_);
-    return backBrush_;
+    return backBrush_.get();
 }
 
 void BitmapEdit::OnTextChanged() {
@@ -114,68 +108,65 @@ void BitmapEdit::OnTextChanged() {
     NotifyParent();
 }
 
+// A paste into a numeric field inserts only the clipboard text's leading
+// number, so pasted letters never reach the text rule (which would cut the
+// field's own digits after the caret).
+void BitmapEdit::PasteNumber() {
+    const std::string number = LeadingNumericRun(ClipboardText(window_), allowSign_);
+    if (!number.empty()) SendMessageA(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(number.c_str()));
+}
+
 void BitmapEdit::NotifyParent() {
     if (parent_) PostMessageA(parent_, BitmapEditKillFocusMessage(), 0, 0);
 }
 
-bool BitmapEdit::OnParentMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+void BitmapEdit::OnNotification(WORD code) {
+    switch (code) {
+    case EN_CHANGE: OnTextChanged(); break;
+    case EN_KILLFOCUS: NotifyParent(); break;
+    case EN_VSCROLL: InvalidateRect(window_, nullptr, TRUE); break;
+    default: break;
+    }
+}
+
+bool BitmapEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:  // a read-only or disabled edit asks with this one
+    case Reflected(WM_CTLCOLOREDIT):
+    case Reflected(WM_CTLCOLORSTATIC):  // a read-only or disabled edit asks with this one
         result = reinterpret_cast<LRESULT>(OnColourRequest(reinterpret_cast<HDC>(wParam)));
         return true;
-    case WM_COMMAND:
-        switch (HIWORD(wParam)) {
-        case EN_CHANGE: OnTextChanged(); break;
-        case EN_KILLFOCUS: NotifyParent(); break;
-        case EN_VSCROLL: InvalidateRect(window_, nullptr, TRUE); break;
-        default: break;
-        }
-        return false;  // the parent still sees its notifications
+    case Reflected(WM_COMMAND):
+        OnNotification(HIWORD(wParam));
+        return true;
+    case WM_KEYDOWN:
+        return numeric_ && !IsNumericEditKey(static_cast<unsigned>(wParam));
+    case WM_CHAR:
+        // The message loop translated the key before its key-down was
+        // swallowed, so the character itself must be refused too.
+        return numeric_ && !IsNumericEditChar(static_cast<unsigned>(wParam), allowSign_);
+    case WM_PASTE:
+        if (!numeric_) return false;
+        PasteNumber();
+        return true;
+    case WM_KEYUP:
+        if (wParam == VK_RETURN && parent_) PostMessageA(parent_, kBitmapEditEnterMessage, 13, 0);
+        return false;
+    case WM_KILLFOCUS:
+        NotifyParent();
+        return false;
+    case WM_ERASEBKGND:
+        result = 1;  // the colour request paints the background
+        return true;
+    case WM_VSCROLL:
+        result = subclass_.CallNext(message, wParam, lParam);
+        InvalidateRect(window_, nullptr, TRUE);
+        return true;
+    case WM_NCDESTROY:
+        StopReflecting(window_);
+        window_ = nullptr;
+        parent_ = nullptr;
+        return false;
     default:
         return false;
     }
-}
-
-LRESULT CALLBACK BitmapEdit::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR) {
-    // Colour requests and notifications name the control in lParam.
-    const bool aboutControl = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC ||
-                              (message == WM_COMMAND && lParam != 0);
-    auto* self = aboutControl ? static_cast<BitmapEdit*>(GetPropA(reinterpret_cast<HWND>(lParam), kSelfProperty))
-                              : nullptr;
-    LRESULT result = 0;
-    if (self && self->parent_ == window && self->OnParentMessage(message, wParam, lParam, result)) return result;
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK BitmapEdit::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR) {
-    auto* self = reinterpret_cast<BitmapEdit*>(id);
-    switch (message) {
-    case WM_KEYDOWN:
-        if (self->numeric_ && !IsNumericEditKey(static_cast<unsigned>(wParam))) return 0;
-        break;
-    case WM_KEYUP:
-        if (wParam == VK_RETURN && self->parent_) PostMessageA(self->parent_, kBitmapEditEnterMessage, 13, 0);
-        break;
-    case WM_KILLFOCUS:
-        self->NotifyParent();
-        break;
-    case WM_ERASEBKGND:
-        return 1;  // the colour request paints the background
-    case WM_VSCROLL: {
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, TRUE);
-        return result;
-    }
-    case WM_NCDESTROY: {
-        self->Detach();
-        self->window_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    default:
-        break;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -1,14 +1,14 @@
 // A single-line edit field for the skinned windows: its own colours and font,
 // optionally limited to numbers, telling its parent about every change.
-//
-// Win32 sends an edit's colour requests (WM_CTLCOLOREDIT) and change
-// notifications (EN_CHANGE, EN_KILLFOCUS, EN_VSCROLL) to its parent. So that
-// no parent has to forward them, the parent is subclassed once (shared by all
-// fields on it) and hands each field the messages that name its handle; the
-// notifications themselves still reach the parent's own procedure.
+// Its parent reflects the field's colour requests and change notifications
+// (EN_CHANGE, EN_KILLFOCUS, EN_VSCROLL) to it; the notifications still reach
+// the parent's own procedure.
 #pragma once
 
 #include <windows.h>
+
+#include "shell/owned_handles_win.h"
+#include "shell/window_subclass_win.h"
 
 // Registers the program-wide message numbers once; later calls return the
 // same numbers. Call at start-up before any window uses them.
@@ -39,19 +39,18 @@ public:
     void ApplyOwnFont();
 
 private:
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK ParentProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-
-    bool OnParentMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void OnNotification(WORD code);
     HBRUSH OnColourRequest(HDC dc);
     void OnTextChanged();
+    void PasteNumber();
     void NotifyParent();
-    void Detach();
 
     HWND window_ = nullptr;
     HWND parent_ = nullptr;
-    HFONT font_ = nullptr;
-    HBRUSH backBrush_ = nullptr;
+    WindowSubclass subclass_;
+    UniqueFont font_;
+    UniqueBrush backBrush_;  // of backColour_, made when the colours are set
     COLORREF textColour_ = RGB(36, 36, 36);
     COLORREF backColour_ = RGB(255, 255, 255);
     bool numeric_ = false;

@@ -17,18 +17,26 @@ void ButtonFace::SetTextColours(COLORREF normal, COLORREF over, COLORREF down, C
 }
 
 void ButtonFace::SetFont(int height, int width) {
+    if (height == fontHeight_ && width == fontWidth_) return;
     fontHeight_ = height;
     fontWidth_ = width;
+    font_.reset();
 }
 
-void ButtonFace::WriteCaption(HDC memory, COLORREF colour,
-                              const std::function<void(const char*, int)>& write) const {
-    if (caption_.empty()) return;
-    HFONT font = CreateCaptionFont(fontHeight_, fontWidth_);
-    HGDIOBJ oldFont = SelectObject(memory, font);
-    SetBkMode(memory, TRANSPARENT);
-    SetTextColor(memory, colour);
-    write(caption_.c_str(), static_cast<int>(caption_.size()));
-    SelectObject(memory, oldFont);
-    DeleteObject(font);
+void ButtonFace::PaintFace(HDC target, ButtonPicture picture, COLORREF colour,
+                           const std::function<void(HDC, const RECT&)>& decorate, const CaptionWriter& write) {
+    RECT client;
+    GetClientRect(window_, &client);
+    MemoryCanvas canvas(target, client);
+    // No skin picture: a neutral face instead of whatever the buffer held.
+    canvas.Fill(pictures_.Get(picture), static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    if (decorate) decorate(canvas.Dc(), client);
+    if (!caption_.empty() && write) {
+        if (!font_) font_.reset(CreateCaptionFont(fontHeight_, fontWidth_));
+        const SelectedObject font(canvas.Dc(), font_.get());
+        SetBkMode(canvas.Dc(), TRANSPARENT);
+        SetTextColor(canvas.Dc(), colour);
+        write(canvas.Dc(), client, caption_.c_str(), static_cast<int>(caption_.size()));
+    }
+    canvas.Show();
 }

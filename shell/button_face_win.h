@@ -10,6 +10,10 @@
 
 #include "shell/button_look.h"
 #include "shell/button_pictures_win.h"
+#include "shell/owned_handles_win.h"
+
+// Puts a caption (text, length) into the memory bitmap at the client rectangle.
+using CaptionWriter = std::function<void(HDC memory, const RECT& client, const char* text, int length)>;
 
 class ButtonFace {
 public:
@@ -31,18 +35,20 @@ protected:
     ~ButtonFace() = default;
 
     void Repaint() { InvalidateRect(window_, nullptr, FALSE); }
-    HBITMAP Picture(ButtonPicture which) const { return pictures_.Get(which); }
     const ButtonTextColours& TextColours() const { return colours_; }
     int TextMode() const { return textMode_; }
-    // With a caption to show: selects the caption font, a transparent
-    // background and `colour` into `memory`, lets `write` put the text
-    // (caption, its length) and restores the font.
-    void WriteCaption(HDC memory, COLORREF colour, const std::function<void(const char*, int)>& write) const;
+    // Paints `picture` onto `target` in one step; with a caption, through a
+    // memory bitmap of the client size: `decorate` (optional) draws on the
+    // picture, then `write` (optional) puts the caption, if there is one, in
+    // the caption font, in `colour`, on a transparent background.
+    void PaintFace(HDC target, ButtonPicture picture, COLORREF colour,
+                   const std::function<void(HDC, const RECT&)>& decorate, const CaptionWriter& write);
 
     HWND window_ = nullptr;
 
 private:
     ButtonPictures pictures_;
+    UniqueFont font_;  // made at the first caption drawn after a font change
     std::string caption_;
     ButtonTextColours colours_;
     int fontHeight_;

@@ -37,6 +37,12 @@ bool IsNumericEditKey(unsigned vk) {
     }
 }
 
+bool IsNumericEditChar(unsigned c, bool allowSign) {
+    if (c < 0x20) return true;
+    if (c >= '0' && c <= '9') return true;
+    return allowSign && (c == '-' || c == '+');
+}
+
 std::string LeadingNumericRun(std::string_view text, bool allowSign) {
     const std::string_view allowed = allowSign ? "0123456789-+" : "0123456789";
     const std::size_t end = text.find_first_not_of(allowed);

@@ -10,6 +10,11 @@
 // and plus keys of the main keyboard (the text rule decides about signs).
 bool IsNumericEditKey(unsigned virtualKey);
 
+// Characters a numeric field accepts: digits, the signs when `allowSign`
+// is set, and control characters (Backspace, and the Ctrl+letter editing
+// commands such as Ctrl+V, which the field carries out itself).
+bool IsNumericEditChar(unsigned character, bool allowSign);
+
 // The leading run of `text` made of digits, or of digits and signs when
 // `allowSign` is set. Everything from the first other character on is cut.
 std::string LeadingNumericRun(std::string_view text, bool allowSign);

@@ -16,21 +16,16 @@ public:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        section_ = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        section_.reset(CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
         if (!section_) return;
         GdiFlush();
-        HDC sourceDc = CreateCompatibleDC(memory);
-        HGDIOBJ oldSection = SelectObject(memory, section_);
-        HGDIOBJ oldSource = SelectObject(sourceDc, source);
-        BitBlt(memory, 0, 0, size.cx, size.cy, sourceDc, 0, 0, SRCCOPY);
-        SelectObject(sourceDc, oldSource);
-        SelectObject(memory, oldSection);
-        DeleteDC(sourceDc);
+        {
+            PictureDc sourceDc(memory, source);
+            SelectedObject selected(memory, section_.get());
+            BitBlt(memory, 0, 0, size.cx, size.cy, sourceDc.get(), 0, 0, SRCCOPY);
+        }
         GdiFlush();
     }
-    ~PixelCopy() { DeleteGdiObject(section_); }
-    PixelCopy(const PixelCopy&) = delete;
-    PixelCopy& operator=(const PixelCopy&) = delete;
 
     bool Valid() const { return section_ && bits_; }
     // Rows are stored bottom-up, each 4-byte aligned (always so at 32 bits).
@@ -41,7 +36,7 @@ public:
 
 private:
     SIZE size_;
-    HBITMAP section_ = nullptr;
+    UniqueBitmap section_;
     void* bits_ = nullptr;
 };
 
@@ -51,38 +46,28 @@ HRGN MaskToRegion(HBITMAP bitmap, COLORREF transparent, COLORREF tolerance) {
     if (!bitmap) return nullptr;
     const SIZE size = BitmapSize(bitmap);
     if (size.cx <= 0 || size.cy <= 0) return nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
     if (!memory) return nullptr;
+    const PixelCopy pixels(memory.get(), bitmap, size);
+    if (!pixels.Valid()) return nullptr;
 
-    HRGN result = nullptr;
+    UniqueRegion result;
     bool failed = false;
-    {
-        PixelCopy pixels(memory, bitmap, size);
-        if (pixels.Valid()) {
-            RunCollector runs([&](const RunBatch& batch) {
-                if (failed) return;
-                HRGN part = ExtCreateRegion(nullptr, static_cast<DWORD>(batch.regionBytes),
-                                            static_cast<const RGNDATA*>(batch.regionData));
-                if (!part) {
-                    failed = true;
-                } else if (!result) {
-                    result = part;
-                } else {
-                    CombineRgn(result, result, part, RGN_OR);
-                    DeleteObject(part);
-                }
-            });
-            ScanMaskRuns(pixels.TopRow(), size.cx, size.cy, pixels.Stride(),
-                         TransparentRange(transparent, tolerance), runs);
-            runs.Finish();
-        } else {
+    RunCollector runs([&](const RunBatch& batch) {
+        if (failed) return;
+        UniqueRegion part(ExtCreateRegion(nullptr, static_cast<DWORD>(batch.regionBytes),
+                                          static_cast<const RGNDATA*>(batch.regionData)));
+        if (!part)
             failed = true;
-        }
-    }
-    DeleteDC(memory);
+        else if (!result)
+            result = std::move(part);
+        else
+            CombineRgn(result.get(), result.get(), part.get(), RGN_OR);
+    });
+    ScanMaskRuns(pixels.TopRow(), size.cx, size.cy, pixels.Stride(), TransparentRange(transparent, tolerance), runs);
+    runs.Finish();
     // A partial outline would cut away parts of the window: better none.
-    if (failed) DeleteGdiObject(result);
-    return result;
+    return failed ? nullptr : result.release();
 }
 
 HBITMAP LoadMaskBitmap(const std::string& path) {
@@ -91,12 +76,10 @@ HBITMAP LoadMaskBitmap(const std::string& path) {
         LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
 }
 
-bool ApplyMaskOutline(HWND window, HBITMAP mask) {
-    HRGN region = MaskToRegion(mask);
-    if (!region) return false;
-    if (!SetWindowRgn(window, region, TRUE)) {
-        DeleteObject(region);
-        return false;
-    }
+bool GiveWindowRegion(HWND window, UniqueRegion region) {
+    if (!region || !SetWindowRgn(window, region.get(), TRUE)) return false;
+    region.release();  // the window owns it now
     return true;
 }
+
+bool ApplyMaskOutline(HWND window, HBITMAP mask) { return GiveWindowRegion(window, UniqueRegion(MaskToRegion(mask))); }

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "shell/menu_frame.h"
+#include "shell/owned_handles_win.h"
 
 namespace {
 
@@ -29,19 +30,20 @@ MenuFrame* FindFrame(HWND window) {
 void DrawFrame(HWND window, HDC dc) {
     RECT bounds;
     GetWindowRect(window, &bounds);
+    // The DC's own brush takes each colour: nothing is created per paint.
+    const auto dcBrush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+    const COLORREF oldColour = GetDCBrushColor(dc);
     for (const FrameOutline& line : MenuFrameOutlines(bounds.right - bounds.left, bounds.bottom - bounds.top)) {
         const RECT rect{line.left, line.top, line.right, line.bottom};
-        HBRUSH brush = CreateSolidBrush(line.colour);
-        FrameRect(dc, &rect, brush);
-        DeleteObject(brush);
+        SetDCBrushColor(dc, line.colour);
+        FrameRect(dc, &rect, dcBrush);
     }
+    SetDCBrushColor(dc, oldColour);
 }
 
 void DrawFrame(HWND window) {
-    HDC dc = GetWindowDC(window);
-    if (!dc) return;
-    DrawFrame(window, dc);
-    ReleaseDC(window, dc);
+    const WindowDc dc(window, true);
+    if (dc.get()) DrawFrame(window, dc.get());
 }
 
 // A menu window whose client area fills the whole window draws its border

@@ -3,11 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "shell/owner_draw_win.h"
+#include "shell/reflect_win.h"
 
 namespace {
 
-constexpr char kObjectProperty[] = "SkinBitmapButton_object";
 constexpr LONG_PTR kOwnerDrawStyle = 0x0B;
 
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
@@ -28,14 +27,13 @@ bool SkinBitmapButton::Create(HWND parent, int id, const RECT& rect, const char*
 
 bool SkinBitmapButton::Attach(HWND button) {
     if (!button || window_) return false;
+    if (!subclass_.Attach(button, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return OnMessage(m, w, l, r); }))
+        return false;
     window_ = button;
-    SetPropA(window_, kObjectProperty, this);
     const LONG_PTR style = (GetWindowLongPtrA(window_, GWL_STYLE) | kOwnerDrawStyle) & ~LONG_PTR{WS_TABSTOP};
     SetWindowLongPtrA(window_, GWL_STYLE, style);
-    buttonProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinBitmapButton::Proc)));
     SendMessageA(window_, BM_SETSTYLE, static_cast<WPARAM>(style & 0xFFFF), TRUE);
-    DrawItemBySelf(window_);
+    ReflectToControl(window_);
     return true;
 }
 
@@ -73,23 +71,15 @@ void SkinBitmapButton::SetTooltip(const std::string& text, bool activate) {
     SendMessageA(tooltip_, TTM_ACTIVATE, activate, 0);
 }
 
-LRESULT CALLBACK SkinBitmapButton::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<SkinBitmapButton*>(GetPropA(window, kObjectProperty));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->OnMessage(message, wParam, lParam);
-}
-
-LRESULT SkinBitmapButton::CallButton(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(buttonProc_, window_, message, wParam, lParam);
-}
-
-LRESULT SkinBitmapButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool SkinBitmapButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     RelayToTooltip(message, wParam, lParam);
-    LRESULT result = 0;
-    if (OnExtraMessage(message, wParam, lParam, result)) return result;
+    if (OnExtraMessage(message, wParam, lParam, result)) return true;
     switch (message) {
-        case kReflectedDrawItem: Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-        case WM_ERASEBKGND: return 1;
+        case Reflected(WM_DRAWITEM):
+            Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        case WM_ERASEBKGND: result = 1; return true;
         case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); break;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
@@ -97,7 +87,7 @@ LRESULT SkinBitmapButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             pressStarted_ = true;
             break;
         case WM_LBUTTONUP:
-            if (toggleMode_ && OnToggleRelease()) return 0;
+            if (toggleMode_ && OnToggleRelease()) return true;
             pressStarted_ = false;
             break;
         case WM_KILLFOCUS:
@@ -111,17 +101,14 @@ LRESULT SkinBitmapButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             }
             break;
         case WM_ENABLE: Repaint(); break;
-        case WM_NCDESTROY: {
-            HWND window = window_;
-            const WNDPROC buttonProc = buttonProc_;
-            RemovePropA(window, kObjectProperty);
+        case WM_NCDESTROY:
+            StopReflecting(window_);
             window_ = nullptr;
             tooltip_ = nullptr;  // owned by the button, destroyed with it
-            return CallWindowProcA(buttonProc, window, message, wParam, lParam);
-        }
+            break;
         default: break;
     }
-    return CallButton(message, wParam, lParam);
+    return false;
 }
 
 void SkinBitmapButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -182,38 +169,36 @@ void SkinBitmapButton::Draw(const DRAWITEMSTRUCT& item) {
     look.disabled = (item.itemState & ODS_DISABLED) != 0;
     look.pressed = (item.itemState & ODS_SELECTED) != 0;
     look.hover = hover_;
-    RECT client;
-    GetClientRect(window_, &client);
-    DrawBuffered(item.hDC, client, Picture(BitmapButtonPicture(look)),
-                 [&](HDC memory) { DrawOverPicture(memory, client, look); });
+    PaintFace(
+        item.hDC, BitmapButtonPicture(look), BitmapButtonTextColour(TextColours(), look),
+        [&](HDC memory, const RECT& client) { DrawOverPicture(memory, client, look); },
+        ShowsCaption() ? CaptionWriter([&](HDC memory, const RECT& client, const char* text, int length) {
+            RECT box = client;
+            UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+            if (const auto inset = CaptionLeftInset(TextMode())) {
+                box.left += *inset;
+                format |= DT_LEFT;
+            } else {
+                format |= DT_CENTER;
+            }
+            DrawTextA(memory, text, length, &box, format);
+        }) : nullptr);
 }
 
-void SkinBitmapButton::DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) {
-    WriteCaption(memory, BitmapButtonTextColour(TextColours(), look), [&](const char* text, int length) {
-        RECT box = client;
-        UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
-        if (const auto inset = CaptionLeftInset(TextMode())) {
-            box.left += *inset;
-            format |= DT_LEFT;
-        } else {
-            format |= DT_CENTER;
-        }
-        DrawTextA(memory, text, length, &box, format);
-    });
-}
+void SkinBitmapButton::DrawOverPicture(HDC, const RECT&, const BitmapButtonLook&) {}
 
 bool SkinBitmapButton::OnExtraMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 void SkinColourButton::SetFillColour(COLORREF colour) {
+    if (!fill_ || colour != fillColour_) fill_.reset(CreateSolidBrush(colour));
     fillColour_ = colour;
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void SkinColourButton::DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) {
     if (look.disabled) return;
-    HBRUSH fill = CreateSolidBrush(fillColour_);
-    FillRect(memory, &client, fill);
-    DeleteObject(fill);
+    if (!fill_) fill_.reset(CreateSolidBrush(fillColour_));
+    FillRect(memory, &client, fill_.get());
 }
 
 bool SkinColourButton::OnExtraMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {

@@ -10,6 +10,7 @@
 
 #include "shell/button_face_win.h"
 #include "shell/button_look.h"
+#include "shell/window_subclass_win.h"
 
 class SkinBitmapButton : public ButtonFace {
 public:
@@ -30,26 +31,27 @@ public:
     void Enable(bool enabled);
 
     bool Selected() const { return selected_; }
+    bool ToggleMode() const { return toggleMode_; }
     bool Hover() const { return hover_; }
     HWND Tooltip() const { return tooltip_; }
 
 protected:
-    // Draws over the chosen picture, in the client-sized memory bitmap.
+    // Draws over the chosen picture, in the client-sized memory bitmap,
+    // before the caption.
     virtual void DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look);
+    virtual bool ShowsCaption() const { return true; }
     // Lets a derived kind answer a message first; true = handled.
     virtual bool OnExtraMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT CallButton(UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnMouseMove(WPARAM keys, LPARAM lParam);
     bool OnToggleRelease();
     void ActivateOwner();
     void Draw(const DRAWITEMSTRUCT& item);
     void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
-    WNDPROC buttonProc_ = nullptr;
+    WindowSubclass subclass_;
     HWND tooltip_ = nullptr;
     bool selected_ = false;
     bool toggleMode_ = false;
@@ -68,9 +70,11 @@ public:
 
 protected:
     void DrawOverPicture(HDC memory, const RECT& client, const BitmapButtonLook& look) override;
+    bool ShowsCaption() const override { return false; }
     bool OnExtraMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     COLORREF fillColour_ = RGB(0, 0, 0);
+    UniqueBrush fill_;  // of fillColour_, made when the colour is set
     HCURSOR handCursor_ = nullptr;
 };

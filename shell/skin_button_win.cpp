@@ -3,50 +3,28 @@
 #include <windowsx.h>
 
 #include "shell/mask_region_win.h"
-#include "shell/skin_picture_win.h"
 
 namespace {
 
 constexpr char kClassName[] = "Rgn Button";
-constexpr char kObjectProperty[] = "SkinButton_object";
-
-void RegisterButtonClass() {
-    WNDCLASSA existing{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &existing)) return;
-    WNDCLASSA cls{};
-    cls.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    cls.lpfnWndProc = DefWindowProcA;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.lpszClassName = kClassName;
-    RegisterClassA(&cls);
-}
 
 }  // namespace
 
 SkinButton::~SkinButton() {
     if (window_) DestroyWindow(window_);
-    DeleteGdiObject(hitRegion_);
-    DeleteGdiObject(maskBitmap_);
 }
 
 bool SkinButton::Create(HWND parent, int id, const RECT& rect) {
-    RegisterButtonClass();
-    window_ = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    if (!window_) return false;
-    SetPropA(window_, kObjectProperty, this);
-    classProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinButton::Proc)));
+    if (window_ || !RegisterAttachedClass<SkinButton>(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)) return false;
+    if (!CreateAttachedChild(this, kClassName, WS_VISIBLE | WS_TABSTOP, 0, rect, parent, id)) return false;
 
     // The outline: the window owns one region, the hit tests use a copy.
-    DeleteGdiObject(maskBitmap_);
-    maskBitmap_ = LoadMaskBitmap(maskPath_);
-    if (HRGN outline = MaskToRegion(maskBitmap_)) {
-        hitRegion_ = CreateRectRgn(0, 0, 0, 0);
-        CombineRgn(hitRegion_, outline, nullptr, RGN_COPY);
-        if (!SetWindowRgn(window_, outline, TRUE)) DeleteObject(outline);
+    maskBitmap_.reset(LoadMaskBitmap(maskPath_));
+    UniqueRegion outline(MaskToRegion(maskBitmap_.get()));
+    if (outline) {
+        hitRegion_.reset(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(hitRegion_.get(), outline.get(), nullptr, RGN_COPY);
+        GiveWindowRegion(window_, std::move(outline));
     }
     return true;
 }
@@ -67,16 +45,10 @@ ButtonPicture SkinButton::ShownPicture() const {
 }
 
 bool SkinButton::InsideOutline(POINT point) const {
-    if (hitRegion_) return PtInRegion(hitRegion_, point.x, point.y);
+    if (hitRegion_) return PtInRegion(hitRegion_.get(), point.x, point.y);
     RECT client;
     GetClientRect(window_, &client);
     return PtInRect(&client, point);
-}
-
-LRESULT CALLBACK SkinButton::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<SkinButton*>(GetPropA(window, kObjectProperty));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->OnMessage(message, wParam, lParam);
 }
 
 LRESULT SkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,16 +61,9 @@ LRESULT SkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: Paint(); return 0;
         case WM_ENABLE: Repaint(); break;
-        case WM_NCDESTROY: {
-            HWND window = window_;
-            const WNDPROC classProc = classProc_;
-            RemovePropA(window, kObjectProperty);
-            window_ = nullptr;
-            return CallWindowProcA(classProc, window, message, wParam, lParam);
-        }
         default: break;
     }
-    return CallWindowProcA(classProc_, window_, message, wParam, lParam);
+    return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 void SkinButton::OnMouseMove(WPARAM keys, POINT point) {
@@ -142,19 +107,14 @@ void SkinButton::OnRelease(POINT point) {
 void SkinButton::Paint() {
     clicks_.SetState(PaintedSkinButtonState(clicks_.State(), IsWindowEnabled(window_)));
     const ButtonPicture picture = SkinButtonPicture(clicks_.State(), clicks_.Latched());
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window_, &ps);
-    RECT client;
-    GetClientRect(window_, &client);
-    DrawBuffered(dc, client, Picture(picture), [&](HDC memory) {
-        WriteCaption(memory, SkinButtonTextColour(TextColours(), picture), [&](const char* text, int length) {
-            if (TextMode() == 5) {
-                TextOutA(memory, 40, 6, text, length);
-            } else {
-                RECT box = client;
-                DrawTextA(memory, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            }
-        });
-    });
-    EndPaint(window_, &ps);
+    const PaintDc dc(window_);
+    PaintFace(dc.get(), picture, SkinButtonTextColour(TextColours(), picture), nullptr,
+              [&](HDC memory, const RECT& client, const char* text, int length) {
+                  if (TextMode() == 5) {
+                      TextOutA(memory, 40, 6, text, length);
+                  } else {
+                      RECT box = client;
+                      DrawTextA(memory, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                  }
+              });
 }

@@ -8,8 +8,10 @@
 
 #include <string>
 
+#include "shell/attached_window_win.h"
 #include "shell/button_face_win.h"
 #include "shell/button_look.h"
+#include "shell/owned_handles_win.h"
 
 class SkinButton : public ButtonFace {
 public:
@@ -33,7 +35,8 @@ public:
     ButtonPicture ShownPicture() const;
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Object>
+    friend LRESULT CALLBACK AttachedWindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMouseMove(WPARAM keys, POINT point);
     void OnPress(POINT point);
@@ -41,9 +44,8 @@ private:
     void Paint();
     bool InsideOutline(POINT point) const;
 
-    WNDPROC classProc_ = nullptr;
-    HRGN hitRegion_ = nullptr;
-    HBITMAP maskBitmap_ = nullptr;
+    UniqueRegion hitRegion_;
+    UniqueBitmap maskBitmap_;
     std::string maskPath_;
     SkinButtonClicks clicks_;
     bool toggleMode_ = false;

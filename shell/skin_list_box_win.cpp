@@ -8,7 +8,7 @@
 
 #include "shell/gbk_font_win.h"
 #include "shell/list_rename.h"
-#include "shell/owner_draw_win.h"
+#include "shell/reflect_win.h"
 #include "shell/skin_list_box_item.h"
 #include "shell/skin_picture_win.h"
 
@@ -24,13 +24,6 @@ constexpr int kRenameTextCapacity = 4096;
 constexpr int kNewItemInsetLeft = 1;
 constexpr int kNewItemInsetRight = 2;
 constexpr COLORREF kIconTransparent = RGB(255, 0, 255);
-
-// The list's object, kept on its window so the parent's subclass can find it.
-constexpr char kSelfProperty[] = "SkinListBox_self";
-// One parent subclass serves every list on that parent and stays until the
-// parent is destroyed, so procedures installed on the parent after it are
-// never unhooked by an early removal.
-constexpr UINT_PTR kParentSubclassId = 1;
 
 std::string ListText(HWND list, int index) {
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -56,31 +49,29 @@ SkinListBox::SkinListBox()
       highlightColour_(GetSysColor(COLOR_HIGHLIGHT)) {}
 
 SkinListBox::~SkinListBox() {
-    if (window_) {
-        HWND list = window_;
-        Detach();
-        DestroyWindow(list);
-    }
-    DeleteGdiObject(font_);
-    DeleteGdiObject(backBrush_);
+    if (window_) DestroyWindow(window_);
 }
 
 bool SkinListBox::Create(HWND parent, int id, const RECT& rect, DWORD style) {
     if (window_) return false;
     style |= WS_CHILD | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    window_ = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top, rect.right - rect.left,
-                              rect.bottom - rect.top, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), nullptr);
-    if (!window_) return false;
+    HWND list = CreateWindowExA(0, "LISTBOX", "", style, rect.left, rect.top, rect.right - rect.left,
+                                rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!list) return false;
+    if (!listSubclass_.Attach(list, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+            return OnListMessage(m, w, l, r);
+        })) {
+        DestroyWindow(list);
+        return false;
+    }
+    window_ = list;
     parent_ = parent;
-    SetPropA(window_, kSelfProperty, this);
-    SetWindowSubclass(window_, ListProc, reinterpret_cast<UINT_PTR>(this), 0);
-    SetWindowSubclass(parent_, ParentProc, kParentSubclassId, 0);
-    DrawItemBySelf(window_);
-    font_ = CreateGbkFaceFont(kListFace, kListFontHeight, 0, kListFontWeight, FF_SWISS);
-    backBrush_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
-    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    ReflectToControl(window_);
+    font_.reset(CreateGbkFaceFont(kListFace, kListFontHeight, 0, kListFontWeight, FF_SWISS));
+    backBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_WINDOW)));
+    highlightBrush_.reset(CreateSolidBrush(highlightColour_));
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     // The measure request went to the parent before the subclass existed.
     SendMessageA(window_, LB_SETITEMHEIGHT, 0, itemHeight_);
     return true;
@@ -100,8 +91,8 @@ int SkinListBox::InsertItem(int index, const std::string& text, uint32_t itemDat
 }
 
 void SkinListBox::SetColours(COLORREF background, COLORREF highlight) {
-    DeleteGdiObject(backBrush_);
-    backBrush_ = CreateSolidBrush(background);
+    backBrush_.reset(CreateSolidBrush(background));
+    highlightBrush_.reset(CreateSolidBrush(highlight));
     highlightColour_ = highlight;
     if (window_) InvalidateRect(window_, nullptr, TRUE);
 }
@@ -146,8 +137,10 @@ void SkinListBox::OpenEditor(int index, const RECT& area, int limit) {
         editIndex_ = -1;
         return;
     }
-    SetWindowSubclass(editWindow_, EditProc, reinterpret_cast<UINT_PTR>(this), 0);
-    SendMessageA(editWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    editSubclass_.Attach(editWindow_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+        return OnEditMessage(m, w, l, r);
+    });
+    SendMessageA(editWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     SendMessageA(editWindow_, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     SendMessageA(editWindow_, EM_SETSEL, 0, -1);
     SetFocus(editWindow_);
@@ -192,18 +185,18 @@ void SkinListBox::CloseEditor() {
 }
 
 void SkinListBox::UpdateHorizontalExtent() {
-    HDC dc = GetDC(window_);
-    HGDIOBJ oldFont = SelectObject(dc, font_);
     int widest = 0;
-    const int count = static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const std::string text = ListText(window_, i);
-        SIZE size{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
+    {
+        const WindowDc dc(window_);
+        const SelectedObject font(dc.get(), font_.get());
+        const int count = static_cast<int>(SendMessageA(window_, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            const std::string text = ListText(window_, i);
+            SIZE size{};
+            GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+            widest = std::max(widest, static_cast<int>(size.cx));
+        }
     }
-    SelectObject(dc, oldFont);
-    ReleaseDC(window_, dc);
     SendMessageA(window_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + kExtentMargin), 0);
 }
 
@@ -223,23 +216,14 @@ uint32_t SkinListBox::ItemData(int index) const {
     return data == LB_ERR ? 0 : static_cast<uint32_t>(data);
 }
 
-void SkinListBox::Detach() {
-    RemovePropA(window_, kSelfProperty);
-    RemoveWindowSubclass(window_, ListProc, reinterpret_cast<UINT_PTR>(this));
-    parent_ = nullptr;
-}
-
-void SkinListBox::DrawIcon(HDC dc, unsigned icon, const RECT& row) const {
-    HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon));
+void SkinListBox::DrawIcon(HDC dc, unsigned icon, const RECT& row) {
+    UniqueBitmap& bitmap = icons_[icon];
+    if (!bitmap) bitmap.reset(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon)));
     if (!bitmap) return;
-    const SIZE size = BitmapSize(bitmap);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    TransparentBlt(dc, row.left + kListIconLeft, row.top + kListIconTop, kListIconSize, kListIconSize, memory, 0, 0,
-                   size.cx, size.cy, kIconTransparent);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
+    const SIZE size = BitmapSize(bitmap.get());
+    const PictureDc memory(dc, bitmap.get());
+    TransparentBlt(dc, row.left + kListIconLeft, row.top + kListIconTop, kListIconSize, kListIconSize, memory.get(),
+                   0, 0, size.cx, size.cy, kIconTransparent);
 }
 
 void SkinListBox::DrawRow(const DRAWITEMSTRUCT& item) {
@@ -259,15 +243,12 @@ void SkinListBox::DrawRow(const DRAWITEMSTRUCT& item) {
 
     HDC dc = item.hDC;
     RECT row = item.rcItem;
-    if (paint.fill == RowFill::Highlight) {
-        HBRUSH brush = CreateSolidBrush(highlightColour_);
-        FillRect(dc, &row, brush);
-        DeleteObject(brush);
-    } else if (paint.fill == RowFill::Background) {
-        FillRect(dc, &row, backBrush_);
-    }
+    if (paint.fill == RowFill::Highlight)
+        FillRect(dc, &row, highlightBrush_.get());
+    else if (paint.fill == RowFill::Background)
+        FillRect(dc, &row, backBrush_.get());
 
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    const SelectedObject font(dc, font_.get());
     RECT textRect = row;
     textRect.left += ListItemTextOffset(data);
     switch (paint.text) {
@@ -279,14 +260,11 @@ void SkinListBox::DrawRow(const DRAWITEMSTRUCT& item) {
         RECT area = textRect;
         DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_CALCRECT);
-        HBRUSH brush = CreateSolidBrush(highlightColour_);
-        FillRect(dc, &area, brush);
-        DeleteObject(brush);
+        FillRect(dc, &area, highlightBrush_.get());
     }
     if (ListItemDrawsIcon(data)) DrawIcon(dc, ListItemIcon(data), row);
     SetBkMode(dc, TRANSPARENT);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
 }
 
 void SkinListBox::OnMouseMove(LPARAM lParam) {
@@ -331,74 +309,52 @@ bool SkinListBox::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     case WM_RBUTTONDOWN:
         Notify(kListRightButtonMessage, 0);
         return false;
-    case kReflectedDrawItem:
+    case Reflected(WM_DRAWITEM):
         DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         result = TRUE;
+        return true;
+    case Reflected(WM_CTLCOLORLISTBOX):
+        // The list fills the room below its last row with this brush.
+        result = reinterpret_cast<LRESULT>(backBrush_.get());
         return true;
     case WM_SETFOCUS:
         if (editWindow_ && reinterpret_cast<HWND>(wParam) == editWindow_) CommitRename();
         return false;
+    case WM_NCDESTROY:
+        StopReflecting(window_);
+        window_ = nullptr;
+        parent_ = nullptr;
+        editWindow_ = nullptr;
+        editIndex_ = -1;
+        return false;
     default:
         return false;
     }
 }
 
-LRESULT CALLBACK SkinListBox::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR) {
-    auto* self = reinterpret_cast<SkinListBox*>(id);
-    if (message == WM_NCDESTROY) {
-        self->Detach();
-        self->window_ = nullptr;
-        self->editWindow_ = nullptr;
-        self->editIndex_ = -1;
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    if (self->OnListMessage(message, wParam, lParam, result)) return result;
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK SkinListBox::ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR) {
-    // The list fills the room below its last row with this brush.
-    if (message == WM_CTLCOLORLISTBOX) {
-        const auto* self = static_cast<const SkinListBox*>(GetPropA(reinterpret_cast<HWND>(lParam), kSelfProperty));
-        if (self && self->parent_ == window && self->backBrush_) return reinterpret_cast<LRESULT>(self->backBrush_);
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK SkinListBox::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR) {
-    auto* self = reinterpret_cast<SkinListBox*>(id);
+bool SkinListBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_GETDLGCODE:
         // Enter and Escape belong to the rename, not to a surrounding dialog.
-        return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTALLKEYS;
+        result = editSubclass_.CallNext(message, wParam, lParam) | DLGC_WANTALLKEYS;
+        return true;
     case WM_KEYUP:
-        if (wParam == VK_RETURN) {
-            self->CommitRename();
-            return 0;
-        }
-        break;
+        if (wParam != VK_RETURN) return false;
+        CommitRename();
+        return true;
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) {
-            self->CancelRename();
-            return 0;
-        }
-        break;
+        if (wParam != VK_ESCAPE) return false;
+        CancelRename();
+        return true;
     case WM_CHAR:
-        if (wParam == '\r' || wParam == 0x1B) return 0;  // no beep from the edit
-        break;
+        return wParam == '\r' || wParam == 0x1B;  // no beep from the edit
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window, EditProc, id);
-        if (self->editWindow_ == window) {
-            self->editWindow_ = nullptr;
-            self->editIndex_ = -1;
+        if (editWindow_ == editSubclass_.Window()) {
+            editWindow_ = nullptr;
+            editIndex_ = -1;
         }
-        break;
+        return false;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -1,17 +1,19 @@
 // An owner-drawn list box with 16 x 16 row icons, hover that takes the focus
 // and in-place renaming of rows.
 //
-// Win32 sends an owner-drawn list's draw and colour requests to its parent.
-// The parent hands the draw requests back to the list (as every self-drawing
-// control here does) and a subclass shared by all lists on that parent answers
-// the colour requests, so the parent needs no code for the list.
-// Notifications go to notifyWindow (the parent unless set), lParam = list id.
+// The parent reflects the list's draw and colour requests to it, so the
+// parent needs no code for the list. Notifications go to notifyWindow (the
+// parent unless set), lParam = list id.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
+
+#include "shell/owned_handles_win.h"
+#include "shell/window_subclass_win.h"
 
 constexpr UINT kListRenamedMessage = 0x5F4;       // wParam: new index of the renamed row
 constexpr UINT kListDoubleClickMessage = 0x5F9;   // wParam 0
@@ -50,13 +52,10 @@ public:
     int HoverIndex() const { return hoverIndex_; }
 
 private:
-    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK ParentProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void DrawRow(const DRAWITEMSTRUCT& item);
-    void DrawIcon(HDC dc, unsigned icon, const RECT& row) const;
+    void DrawIcon(HDC dc, unsigned icon, const RECT& row);
     void OnMouseMove(LPARAM lParam);
     void OpenEditor(int index, const RECT& area, int limit);
     void CommitRename();
@@ -66,14 +65,17 @@ private:
     void Notify(UINT message, WPARAM wParam) const;
     void RepaintRow(int index) const;
     uint32_t ItemData(int index) const;
-    void Detach();
 
     HWND window_ = nullptr;
     HWND parent_ = nullptr;
     HWND editWindow_ = nullptr;
     HWND notifyWindow_ = nullptr;
-    HFONT font_ = nullptr;
-    HBRUSH backBrush_ = nullptr;
+    WindowSubclass listSubclass_;
+    WindowSubclass editSubclass_;
+    UniqueFont font_;
+    UniqueBrush backBrush_;
+    UniqueBrush highlightBrush_;
+    std::map<unsigned, UniqueBitmap> icons_;  // row icons by resource number, loaded once
     COLORREF textColour_;
     COLORREF highlightTextColour_;
     COLORREF highlightColour_;

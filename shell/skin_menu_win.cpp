@@ -1,20 +1,20 @@
 #include "shell/skin_menu_win.h"
 
-#include <commctrl.h>
-
 #include "shell/gbk_font_win.h"
-#include "shell/skin_picture_win.h"
+#include "shell/window_subclass_win.h"
 
-SkinMenu::SkinMenu() : menu_(CreatePopupMenu()) {}
+SkinMenu::SkinMenu()
+    : menu_(CreatePopupMenu()),
+      itemBack_(CreateSolidBrush(SkinMenuColoursFor(false).back)),
+      selectedBack_(CreateSolidBrush(SkinMenuColoursFor(true).back)),
+      separator_(CreatePen(PS_SOLID, 1, kSkinMenuSeparatorLine)) {}
 
 SkinMenu::~SkinMenu() {
     if (menu_ && ownsHandle_) DestroyMenu(menu_);  // also destroys the submenus' handles
-    DeleteGdiObject(font_);
 }
 
 void SkinMenu::SetFont(const char* face, int height, int weight) {
-    DeleteGdiObject(font_);
-    font_ = CreateGbkFaceFont(face, height, 0, weight, FF_DONTCARE);
+    font_.reset(CreateGbkFaceFont(face, height, 0, weight, FF_DONTCARE));
 }
 
 void SkinMenu::AppendItem(const std::string& text, UINT id) {
@@ -71,29 +71,23 @@ void SkinMenu::DrawEntry(const Item& item, const DRAWITEMSTRUCT& draw) const {
     HDC dc = draw.hDC;
     RECT rect = draw.rcItem;
     const bool separator = item.id == kSkinMenuSeparatorId && !item.submenu;
-    const SkinMenuItemColours colours = SkinMenuColoursFor(!separator && (draw.itemState & ODS_SELECTED));
-
-    HBRUSH back = CreateSolidBrush(colours.back);
-    FillRect(dc, &rect, back);
-    DeleteObject(back);
+    const bool selected = !separator && (draw.itemState & ODS_SELECTED);
+    const SkinMenuItemColours colours = SkinMenuColoursFor(selected);
+    FillRect(dc, &rect, (selected ? root_->selectedBack_ : root_->itemBack_).get());
 
     if (separator) {
-        HPEN pen = CreatePen(PS_SOLID, 1, kSkinMenuSeparatorLine);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
+        const SelectedObject pen(dc, root_->separator_.get());
         const int middle = (rect.top + rect.bottom) / 2;
         MoveToEx(dc, rect.left, middle, nullptr);
         LineTo(dc, rect.right, middle);
-        SelectObject(dc, oldPen);
-        DeleteObject(pen);
     } else {
-        HGDIOBJ oldFont = root_->font_ ? SelectObject(dc, root_->font_) : nullptr;
+        const SelectedObject font(dc, root_->font_.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, colours.text);
         RECT textRect = rect;
         textRect.left += kSkinMenuTextLeft;
         DrawTextA(dc, item.text.c_str(), static_cast<int>(item.text.size()), &textRect,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        if (oldFont) SelectObject(dc, oldFont);
         if (item.submenu && root_->arrowIcon_)
             DrawIcon(dc, rect.right - kSkinMenuArrowRight, rect.top - kSkinMenuArrowUp, root_->arrowIcon_);
     }
@@ -102,17 +96,12 @@ void SkinMenu::DrawEntry(const Item& item, const DRAWITEMSTRUCT& draw) const {
 }
 
 UINT SkinMenu::Track(HWND owner, int x, int y, UINT flags) {
-    const auto self = reinterpret_cast<UINT_PTR>(this);
-    SetWindowSubclass(owner, OwnerProc, self, 0);
-    const UINT result = static_cast<UINT>(TrackPopupMenu(menu_, flags, x, y, 0, owner, nullptr));
-    RemoveWindowSubclass(owner, OwnerProc, self);
-    return result;
-}
-
-LRESULT CALLBACK SkinMenu::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR) {
-    const auto* self = reinterpret_cast<const SkinMenu*>(id);
-    if (message == WM_MEASUREITEM && self->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
-    if (message == WM_DRAWITEM && self->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-    return DefSubclassProc(window, message, wParam, lParam);
+    WindowSubclass answerItems;
+    answerItems.Attach(owner, [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        const bool mine = (message == WM_MEASUREITEM && MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) ||
+                          (message == WM_DRAWITEM && DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)));
+        if (mine) result = TRUE;
+        return mine;
+    });
+    return static_cast<UINT>(TrackPopupMenu(menu_, flags, x, y, 0, owner, nullptr));
 }

@@ -2,10 +2,11 @@
 // blue separator lines and an arrow icon on submenu titles.
 //
 // Win32 sends WM_MEASUREITEM and WM_DRAWITEM for a popup menu to the window
-// that tracks it. Track() subclasses that window for the time the menu is
-// open and answers them itself; a window that tracks the menu by other means
-// calls MeasureItem() / DrawItem() from its own handlers (they return false
-// for items that are not this menu's).
+// that tracks it (menus have no control window to reflect them to). Track()
+// subclasses that window for the time the menu is open and answers them
+// itself; a window that tracks the menu by other means calls MeasureItem() /
+// DrawItem() from its own handlers (they return false for items that are not
+// this menu's).
 #pragma once
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/owned_handles_win.h"
 #include "shell/skin_menu_layout.h"
 
 class SkinMenu {
@@ -57,12 +59,14 @@ private:
 
     const Item* FindItem(ULONG_PTR data) const;
     void DrawEntry(const Item& item, const DRAWITEMSTRUCT& draw) const;
-    static LRESULT CALLBACK OwnerProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     HMENU menu_ = nullptr;
     bool ownsHandle_ = true;  // a submenu's handle is destroyed with its parent's
     const SkinMenu* root_ = this;
-    HFONT font_ = nullptr;
+    // Drawing tools of the whole menu, kept by the top menu.
+    UniqueFont font_;
+    UniqueBrush itemBack_, selectedBack_;
+    UniquePen separator_;
     HICON arrowIcon_ = nullptr;
     int width_ = 0;
     std::vector<std::unique_ptr<Item>> items_;

@@ -6,23 +6,17 @@
 
 #include <string>
 
+#include "shell/owned_handles_win.h"
+
 // Loads the picture file at `path` into `bitmap` (deleting what it held) and
 // stores its size. A missing or undecodable file leaves `bitmap` empty and
-// `size` zero and returns false. The caller owns the bitmap.
-bool LoadSkinPicture(const std::string& path, HBITMAP& bitmap, SIZE& size);
+// `size` zero and returns false.
+bool LoadSkinPicture(const std::string& path, UniqueBitmap& bitmap, SIZE& size);
 
 // Replaces `target` with a bitmap compatible with `reference` holding the
 // rectangle (left, top)-(right, bottom) of `sheet`. Does nothing when the
 // sheet holds no bitmap.
-void CropSkinImage(HDC reference, HBITMAP& target, HBITMAP sheet, int left, int top, int right,
-                   int bottom);
-
-// Deletes a GDI object held in `handle` and clears the handle.
-template <typename Handle>
-void DeleteGdiObject(Handle& handle) {
-    if (handle) DeleteObject(handle);
-    handle = nullptr;
-}
+void CropSkinImage(HDC reference, UniqueBitmap& target, HBITMAP sheet, int left, int top, int right, int bottom);
 
 // The width and height of a bitmap, zero when there is none.
 SIZE BitmapSize(HBITMAP bitmap);

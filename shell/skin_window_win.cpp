@@ -3,11 +3,6 @@
 #include "shell/mask_region_win.h"
 #include "shell/skin_picture_win.h"
 
-SkinWindowPictures::~SkinWindowPictures() {
-    DeleteGdiObject(mask);
-    DeleteGdiObject(background);
-}
-
 SkinWindowBuilder::SkinWindowBuilder(HWND window, const SkinLayout& layout, SkinWindowPictures& keep)
     : layout_(layout) {
     SIZE ignored{};
@@ -18,10 +13,6 @@ SkinWindowBuilder::SkinWindowBuilder(HWND window, const SkinLayout& layout, Skin
     MoveWindow(window, 0, 0, keep.size.cx, keep.size.cy, TRUE);
 }
 
-SkinWindowBuilder::~SkinWindowBuilder() {
-    for (HBITMAP& sheet : sheets_) DeleteGdiObject(sheet);
-}
-
 bool ApplyWindowShape(HWND window, const SkinWindowPictures& pictures) {
-    return ApplyMaskOutline(window, pictures.mask);
+    return ApplyMaskOutline(window, pictures.mask.get());
 }

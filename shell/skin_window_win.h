@@ -7,17 +7,14 @@
 
 #include <string>
 
+#include "shell/owned_handles_win.h"
 #include "shell/skin_layout_win.h"
 
 // What a skinned window keeps for its lifetime.
 struct SkinWindowPictures {
-    HBITMAP mask = nullptr;
-    HBITMAP background = nullptr;
+    UniqueBitmap mask;
+    UniqueBitmap background;
     SIZE size{};  // of the background
-    ~SkinWindowPictures();
-    SkinWindowPictures() = default;
-    SkinWindowPictures(const SkinWindowPictures&) = delete;
-    SkinWindowPictures& operator=(const SkinWindowPictures&) = delete;
 };
 
 class SkinWindowBuilder {
@@ -25,8 +22,6 @@ public:
     // Reads the "SCREEN" pictures, loads the mask and background into
     // `keep`, and moves `window` to (0, 0) with the background's size.
     SkinWindowBuilder(HWND window, const SkinLayout& layout, SkinWindowPictures& keep);
-    // Deletes the four state sheets.
-    ~SkinWindowBuilder();
     SkinWindowBuilder(const SkinWindowBuilder&) = delete;
     SkinWindowBuilder& operator=(const SkinWindowBuilder&) = delete;
 
@@ -35,10 +30,10 @@ public:
     // Full path of a fixed mask picture in the skins folder.
     std::string MaskPath(const char* fileName) const { return layout_.SkinsFolder() + fileName; }
 
-    HBITMAP Normal() const { return sheets_[0]; }
-    HBITMAP Over() const { return sheets_[1]; }
-    HBITMAP Down() const { return sheets_[2]; }
-    HBITMAP Disable() const { return sheets_[3]; }
+    HBITMAP Normal() const { return sheets_[0].get(); }
+    HBITMAP Over() const { return sheets_[1].get(); }
+    HBITMAP Down() const { return sheets_[2].get(); }
+    HBITMAP Disable() const { return sheets_[3].get(); }
 
     // Cuts a control's four pictures at its entry rectangle; `control` is a
     // SkinButton, SkinBitmapButton or anything with the same SetPictures.
@@ -49,7 +44,7 @@ public:
 
 private:
     const SkinLayout& layout_;
-    HBITMAP sheets_[4] = {};
+    UniqueBitmap sheets_[4];  // deleted with the builder
 };
 
 // Gives `window` the outline of its mask (white transparent), redrawing.

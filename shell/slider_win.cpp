@@ -12,20 +12,6 @@ namespace {
 constexpr char kTrackClass[] = "SkinSliderTrack";
 constexpr char kThumbClass[] = "SkinSliderThumb";
 
-void RegisterOnce(const char* name, WNDPROC proc) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &existing)) return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
-    RegisterClassExA(&wc);
-}
-
 void Trace(const char* format, double value) {
     char line[64];
     std::snprintf(line, sizeof line, format, value);
@@ -35,34 +21,17 @@ void Trace(const char* format, double value) {
 // Copies `picture` onto the window through a memory bitmap, so a repaint
 // never shows a half-drawn state.
 void PaintBuffered(HWND window, HBITMAP picture) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    const PaintDc dc(window);
     RECT client;
     GetClientRect(window, &client);
-    HDC buffer = CreateCompatibleDC(dc);
-    HBITMAP canvas = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ oldCanvas = SelectObject(buffer, canvas);
-    if (picture) {
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ oldPicture = SelectObject(source, picture);
-        BitBlt(buffer, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-        SelectObject(source, oldPicture);
-        DeleteDC(source);
-    }
-    BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-    SelectObject(buffer, oldCanvas);
-    DeleteObject(canvas);
-    DeleteDC(buffer);
-    EndPaint(window, &ps);
+    MemoryCanvas canvas(dc.get(), client);
+    canvas.Fill(picture, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    canvas.Show();
 }
 
 COLORREF TopLeftColour(HBITMAP picture) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(memory, picture);
-    const COLORREF colour = GetPixel(memory, 0, 0);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    return colour;
+    const PictureDc memory(nullptr, picture);
+    return GetPixel(memory.get(), 0, 0);
 }
 
 }  // namespace
@@ -73,15 +42,14 @@ SliderThumb::SliderThumb() = default;
 
 SliderThumb::~SliderThumb() {
     if (window_) DestroyWindow(window_);
-    DeleteGdiObject(picture_);
 }
 
 bool SliderThumb::Create(HWND track, int id, const std::string& picturePath, int trackLeft, int trackRight,
                          int top) {
     if (window_) return false;
-    picture_ = LoadMaskBitmap(picturePath);
+    picture_.reset(LoadMaskBitmap(picturePath));
     if (!picture_) return false;
-    const SIZE size = BitmapSize(picture_);
+    const SIZE size = BitmapSize(picture_.get());
     width_ = size.cx;
     height_ = size.cy;
     trackLeft_ = trackLeft;
@@ -89,15 +57,13 @@ bool SliderThumb::Create(HWND track, int id, const std::string& picturePath, int
     top_ = top;
     owner_ = track;
     id_ = id;
-    RegisterOnce(kThumbClass, AttachedWindowProc<SliderThumb>);
+    if (!RegisterAttachedClass<SliderThumb>(kThumbClass, CS_HREDRAW | CS_VREDRAW)) return false;
     // Created centred on the track's top-left corner, then placed at value 0.
-    window_ = CreateWindowExA(WS_EX_TRANSPARENT, kThumbClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, -width_ / 2,
-                              -height_ / 2, width_, height_, track, nullptr, GetModuleHandleA(nullptr), this);
-    if (!window_) return false;
+    const RECT centred{-width_ / 2, -height_ / 2, width_ - width_ / 2, height_ - height_ / 2};
+    if (!CreateAttachedChild(this, kThumbClass, WS_VISIBLE | WS_TABSTOP, WS_EX_TRANSPARENT, centred, track, 0))
+        return false;
     SetValue(0);
-    if (HRGN outline = MaskToRegion(picture_, TopLeftColour(picture_), 0)) {
-        if (!SetWindowRgn(window_, outline, TRUE)) DeleteObject(outline);
-    }
+    GiveWindowRegion(window_, UniqueRegion(MaskToRegion(picture_.get(), TopLeftColour(picture_.get()), 0)));
     return true;
 }
 
@@ -159,7 +125,7 @@ void SliderThumb::OnButtonUp() {
     if (range_.snap) MoveTo(SliderSnappedLeft(range_, value_, trackLeft_, trackRight_, width_));
 }
 
-void SliderThumb::Paint() { PaintBuffered(window_, picture_); }
+void SliderThumb::Paint() { PaintBuffered(window_, picture_.get()); }
 
 LRESULT SliderThumb::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -192,33 +158,28 @@ SliderTrack::SliderTrack() = default;
 
 SliderTrack::~SliderTrack() {
     if (window_) DestroyWindow(window_);
-    DeleteGdiObject(background_);
 }
 
 bool SliderTrack::Create(const std::string& thumbPicturePath, int left, int top, int right, int bottom, HWND owner,
                          int id) {
     if (window_) return false;
-    HBITMAP probe = LoadMaskBitmap(thumbPicturePath);
+    const UniqueBitmap probe(LoadMaskBitmap(thumbPicturePath));
     if (!probe) return false;
-    const SIZE size = BitmapSize(probe);
-    DeleteObject(probe);
+    const SIZE size = BitmapSize(probe.get());
     thumbPicturePath_ = thumbPicturePath;
     thumbWidth_ = size.cx;
     thumbHeight_ = size.cy;
     rect_ = {left, top, right, bottom};
     owner_ = owner;
     id_ = id;
-    RegisterOnce(kTrackClass, AttachedWindowProc<SliderTrack>);
-    return CreateWindowExA(0, kTrackClass, "", WS_CHILD | WS_VISIBLE, left, top, right - left, bottom - top, owner,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                           this) != nullptr;
+    return RegisterAttachedClass<SliderTrack>(kTrackClass, CS_HREDRAW | CS_VREDRAW) &&
+           CreateAttachedChild(this, kTrackClass, WS_VISIBLE, 0, rect_, owner, id) != nullptr;
 }
 
 void SliderTrack::SetBackground(const RECT& rect, HBITMAP sheet) {
     if (!window_) return;
-    HDC reference = GetDC(window_);
-    CropSkinImage(reference, background_, sheet, rect.left, rect.top, rect.right, rect.bottom);
-    ReleaseDC(window_, reference);
+    const WindowDc reference(window_);
+    CropSkinImage(reference.get(), background_, sheet, rect.left, rect.top, rect.right, rect.bottom);
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -248,7 +209,7 @@ void SliderTrack::OnClick(LPARAM lParam) {
     PostMessageA(owner_, kSliderValueMessage, static_cast<WPARAM>(value), static_cast<LPARAM>(id_));
 }
 
-void SliderTrack::Paint() { PaintBuffered(window_, background_); }
+void SliderTrack::Paint() { PaintBuffered(window_, background_.get()); }
 
 LRESULT SliderTrack::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

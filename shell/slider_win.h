@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/attached_window_win.h"
+#include "shell/owned_handles_win.h"
 #include "shell/slider_math.h"
 
 constexpr UINT kSliderValueMessage = 0x446;
@@ -48,7 +49,7 @@ private:
 
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
-    HBITMAP picture_ = nullptr;
+    UniqueBitmap picture_;
     int width_ = 0, height_ = 0;
     int trackLeft_ = 0, trackRight_ = 0, top_ = 0;
     SliderRange range_;
@@ -92,7 +93,7 @@ private:
     HWND owner_ = nullptr;
     int id_ = 0;
     RECT rect_{};
-    HBITMAP background_ = nullptr;
+    UniqueBitmap background_;
     std::string thumbPicturePath_;
     int thumbWidth_ = 0, thumbHeight_ = 0;
     SliderRange range_;

@@ -46,14 +46,13 @@ GalleryMenu::~GalleryMenu() { Close(); }
 bool GalleryMenu::Open(POINT at) {
     if (thread_) return false;
     at_ = at;
-    ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    ready_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    thread_.reset(CreateThread(nullptr, 0, Run, this, 0, nullptr));
     if (!thread_) {
-        CloseHandle(ready_);
-        ready_ = nullptr;
+        ready_.reset();
         return false;
     }
-    WaitForSingleObject(ready_, 10000);
+    WaitForSingleObject(ready_.get(), 10000);
     return owner_ != nullptr;
 }
 
@@ -66,10 +65,9 @@ bool GalleryMenu::Shown() const {
 void GalleryMenu::Close() {
     if (!thread_) return;
     if (HWND owner = owner_) PostMessageA(owner, kCloseMenu, 0, 0);
-    WaitForSingleObject(thread_, 10000);
-    CloseHandle(thread_);
-    CloseHandle(ready_);
-    thread_ = ready_ = nullptr;
+    WaitForSingleObject(thread_.get(), 10000);
+    thread_.reset();
+    ready_.reset();
 }
 
 DWORD WINAPI GalleryMenu::Run(void* param) {
@@ -77,7 +75,7 @@ DWORD WINAPI GalleryMenu::Run(void* param) {
     InstallMenuFrames();
     HWND owner = CreateOwner();
     self->owner_ = owner;
-    SetEvent(self->ready_);
+    SetEvent(self->ready_.get());
     if (!owner) {
         RemoveMenuFrames();
         return 1;

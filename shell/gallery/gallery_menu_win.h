@@ -7,6 +7,8 @@
 
 #include <atomic>
 
+#include "shell/owned_handles_win.h"
+
 class GalleryMenu {
 public:
     GalleryMenu() = default;
@@ -25,7 +27,7 @@ private:
     static DWORD WINAPI Run(void* self);
 
     POINT at_{};
-    HANDLE thread_ = nullptr;
-    HANDLE ready_ = nullptr;  // set when the owner window exists
+    UniqueKernelHandle thread_;
+    UniqueKernelHandle ready_;  // set when the owner window exists
     std::atomic<HWND> owner_ = nullptr;  // lives on the menu thread
 };

@@ -1,6 +1,7 @@
 // Skin gallery: the main window and its advanced settings page built from
-// the generated skin set, with every skinned control kind in every state
-// and an open popup menu. A test tool, not shipped.
+// the generated skin set as skinned dialogs, with every skinned control kind
+// in every state, an open popup menu and a warning dialog. A test tool, not
+// shipped.
 //
 //   skin_gallery.exe SKINS_FOLDER                     shows the gallery until it is closed
 //   skin_gallery.exe SKINS_FOLDER --screenshot F.bmp  saves what the screen shows under
@@ -19,31 +20,21 @@
 #include "gallery_menu_win.h"
 #include "gallery_resources.h"
 #include "gallery_screenshot_win.h"
-#include "shell/bitmap_edit_win.h"
-#include "shell/skin_bitmap_button_win.h"
-#include "shell/skin_button_win.h"
-#include "shell/skin_layout_win.h"
-#include "shell/skin_list_box_win.h"
+#include "shell/skin_dialog_win.h"
 #include "shell/skin_picture_win.h"
-#include "shell/skin_window_win.h"
-#include "shell/slider_win.h"
+#include "shell/window_subclass_win.h"
 
 namespace {
 
 constexpr UINT_PTR kStatesTimer = 1;
 constexpr COLORREF kLabelColour = RGB(170, 180, 200);
 constexpr COLORREF kWellColour = RGB(12, 13, 16);
+// The warning dialog sits below the main window, inside the screenshot.
+constexpr POINT kWarningAt{280, 648};
 
 struct Label {
     RECT box;
     const char* text;
-};
-
-// A skinned window of the gallery: its background picture and the texts it
-// paints on it itself.
-struct Surface {
-    SkinWindowPictures pictures;
-    std::vector<Label> labels;
 };
 
 RECT Inset(RECT r, int left, int top, int right, int bottom) {
@@ -52,112 +43,141 @@ RECT Inset(RECT r, int left, int top, int right, int bottom) {
 
 POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-class Gallery {
+RECT Union(const RECT& a, const RECT& b) {
+    RECT both;
+    UnionRect(&both, &a, &b);
+    return both;
+}
+
+RECT WindowArea(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+// A skinned gallery window: its controls come from its layout like any
+// dialog's, and it writes its own labels on the background.
+class Surface : public SkinDialog {
 public:
-    ~Gallery();
-    bool Create(const std::string& skinsFolder);
-    HWND Window() const { return main_; }
-    bool MenuShown() const { return menu_.Shown(); }
-    RECT Area() const;
-    void Close();
+    using SkinDialog::SkinDialog;
+
+protected:
+    void PaintOver(HDC canvas, const RECT&) override {
+        SetBkMode(canvas, TRANSPARENT);
+        SetTextColor(canvas, kLabelColour);
+        const SelectedObject font(canvas, GetStockObject(DEFAULT_GUI_FONT));
+        for (Label& label : labels_) DrawTextA(canvas, label.text, -1, &label.box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+
+    std::vector<Label> labels_;
+};
+
+// The advanced settings page: lists, push and toggle buttons, spin fields
+// and sliders.
+class Page : public Surface {
+public:
+    explicit Page(const std::string& skins) : Surface(skins, "skin_advance_setting.ini") {}
+    SkinListBox* List() const { return list_; }
+    SkinBitmapButton* Hover() const { return hover_; }
+    SkinBitmapButton* Pressed() const { return pressed_; }
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND CreateSurfaceWindow(Surface& surface, HWND parent);
-    void BuildMain(const std::string& skinsFolder);
-    void BuildPage(const std::string& skinsFolder, const RECT& area);
-    void BuildColourSamples(const std::string& skinsFolder);
+    void OnBuild(const SkinWindowBuilder& build) override;
     void BuildLists(const SkinWindowBuilder& build);
-    SkinButton& AddShaped(const SkinWindowBuilder& build, int entry, const char* mask, const char* caption);
-    template <typename Button = SkinBitmapButton>
-    Button& AddButton(HWND parent, const SkinWindowBuilder& build, int entry, const char* caption, int mode = 4);
-    BitmapEdit& AddEdit(HWND parent, const RECT& rect, const char* text);
-    void AddSlider(HWND parent, const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value);
-    void ForceStates();
-    void DestroyControls();
+    SkinBitmapButton& AddButton(const SkinWindowBuilder& build, int entry, const char* caption, int mode = 4);
+    void AddNumber(const RECT& rect, const char* text, bool allowSign);
+    void AddSlider(const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value);
 
-    HWND main_ = nullptr;
-    HWND page_ = nullptr;
-    Surface mainSurface_, pageSurface_;
-    HCURSOR hand_ = nullptr;
-    GalleryMenu menu_;
-    std::vector<std::unique_ptr<SkinButton>> shaped_;
-    std::vector<std::unique_ptr<SkinBitmapButton>> buttons_;
-    std::vector<std::unique_ptr<BitmapEdit>> edits_;
-    std::vector<std::unique_ptr<SkinListBox>> lists_;
-    std::vector<std::unique_ptr<SliderTrack>> sliders_;
-    // Controls whose state is forced once everything is on screen.
-    SkinButton* over_ = nullptr;
-    SkinButton* down_ = nullptr;
+    SkinListBox* list_ = nullptr;
     SkinBitmapButton* hover_ = nullptr;
     SkinBitmapButton* pressed_ = nullptr;
 };
 
-Gallery::~Gallery() { Close(); }
+// The main window: shaped buttons in every state, window buttons with
+// tooltips, colour samples and the page.
+class MainSurface : public Surface {
+public:
+    MainSurface(const std::string& skins, HCURSOR hand) : Surface(skins, "skin_main.ini"), skins_(skins), hand_(hand) {}
+    Page& ThePage() { return page_; }
+    SkinButton* Over() const { return over_; }
+    SkinButton* Down() const { return down_; }
 
-HWND Gallery::CreateSurfaceWindow(Surface& surface, HWND parent) {
-    WNDCLASSA cls{};
-    cls.lpfnWndProc = Proc;
-    cls.hInstance = GetModuleHandleA(nullptr);
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.hIcon = LoadIcon(cls.hInstance, MAKEINTRESOURCE(128));
-    cls.lpszClassName = "SkinGallery";
-    RegisterClassA(&cls);
-    const DWORD style = parent ? WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN : WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN;
-    HWND window = CreateWindowExA(0, cls.lpszClassName, "Skin gallery", style, 0, 0, 10, 10, parent, nullptr,
-                                  cls.hInstance, nullptr);
-    if (window) SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&surface));
-    return window;
-}
+private:
+    void OnBuild(const SkinWindowBuilder& build) override;
+    BOOL OnInit() override;
+    SkinButton& AddShaped(const SkinWindowBuilder& build, int entry, const char* mask, const char* caption);
+    void BuildColourSamples();
 
-bool Gallery::Create(const std::string& skinsFolder) {
-    hand_ = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(GALLERY_HAND_CURSOR));
-    main_ = CreateSurfaceWindow(mainSurface_, nullptr);
-    if (!main_) return false;
-    SetPropA(main_, "SkinGallery_object", this);
-    BuildMain(skinsFolder);
-    if (!ApplyWindowShape(main_, mainSurface_.pictures)) return false;
-    ShowWindow(main_, SW_SHOW);
-    SetForegroundWindow(main_);
-    UpdateWindow(main_);
-    SetTimer(main_, kStatesTimer, 300, nullptr);
-    return true;
-}
+    std::string skins_;
+    HCURSOR hand_;
+    RECT pageArea_{};
+    Page page_{skins_};
+    SkinButton* over_ = nullptr;
+    SkinButton* down_ = nullptr;
+};
 
-RECT Gallery::Area() const {
-    RECT r;
-    GetWindowRect(main_, &r);
-    return r;
-}
+// A warning as every confirmation dialog shows it: OK, Cancel, close.
+class WarningSample : public Surface {
+public:
+    explicit WarningSample(const std::string& skins) : Surface(skins, "skin_warn.ini") {}
 
-void Gallery::BuildMain(const std::string& skinsFolder) {
-    SkinLayout layout(skinsFolder, "skin_main.ini");
-    SkinWindowBuilder build(main_, layout, mainSurface_.pictures);
+private:
+    void OnBuild(const SkinWindowBuilder& build) override {
+        for (SkinButton* button : {&AddSkinButton(build, 1, "ok_mask.bmp", "OK"),
+                                   &AddSkinButton(build, 2, "cancel_mask.bmp", "Cancel")}) {
+            button->SetFont(15, 0);
+            button->SetTextColours(RGB(230, 230, 230), RGB(0, 0, 230), RGB(230, 230, 230), RGB(150, 150, 150));
+        }
+        AddBitmapButton(build, 3);
+        labels_ = {{{40, 40, 200, 70}, "Warning (skinned dialog)"},
+                   {{40, 80, 360, 200}, "Built from skin_warn.ini; Enter and Escape do nothing."}};
+    }
+    BOOL OnInit() override {
+        SetWindowPos(Handle(), nullptr, kWarningAt.x, kWarningAt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+};
+
+void MainSurface::OnBuild(const SkinWindowBuilder& build) {
     AddShaped(build, 1, "basic_mask.bmp", "Basic").SetTextMode(5);
     AddShaped(build, 2, "advanced_mask.bmp", "Advanced").SetLatched(true);
     AddShaped(build, 11, "prifile1_mask.bmp", "Normal");
     over_ = &AddShaped(build, 12, "prifile2_mask.bmp", "Over");
     down_ = &AddShaped(build, 13, "prifile1_mask.bmp", "Down");
     AddShaped(build, 14, "prifile2_mask.bmp", "Disabled").Enable(false);
-    AddShaped(build, 15, "prifile1_mask.bmp", "Latched").SetLatched(true);
+    SkinButton& latched = AddShaped(build, 15, "prifile1_mask.bmp", "Latched");
+    latched.SetLatched(true);
     AddShaped(build, 16, "prifile2_mask.bmp", "");
     AddShaped(build, 3, "ok_mask.bmp", "OK");
     AddShaped(build, 5, "ok_mask.bmp", "Apply").Enable(false);
     AddShaped(build, 4, "cancel_mask.bmp", "Cancel");
-    for (SkinButton* toggle : {shaped_[0].get(), shaped_[1].get(), shaped_[6].get()}) toggle->SetToggleMode(true);
-    AddButton(main_, build, 6, "").SetTooltip("Minimise", true);
-    AddButton(main_, build, 7, "").SetTooltip("Close", true);
-    AddButton(main_, build, 17, "").SetTooltip("Export", true);
-    mainSurface_.labels = {{{130, 14, 400, 40}, "Skinned controls in every state"},
-                           {{404, 596, 612, 622}, "Colour samples (hand cursor)"}};
-    BuildColourSamples(skinsFolder);
-    BuildPage(skinsFolder, build.Rect(9));
+    latched.SetToggleMode(true);
+    AddBitmapButton(build, 6).SetTooltip("Minimise", true);
+    AddBitmapButton(build, 7).SetTooltip("Close", true);
+    AddBitmapButton(build, 17).SetTooltip("Export", true);
+    labels_ = {{{130, 14, 400, 40}, "Skinned controls in every state"},
+               {{404, 596, 612, 622}, "Colour samples (hand cursor)"}};
+    BuildColourSamples();
+    pageArea_ = build.Rect(9);
+}
+
+BOOL MainSurface::OnInit() {
+    if (page_.Create(Handle(), true))
+        MoveWindow(page_.Handle(), pageArea_.left, pageArea_.top, pageArea_.right - pageArea_.left,
+                   pageArea_.bottom - pageArea_.top, TRUE);
+    return TRUE;
+}
+
+SkinButton& MainSurface::AddShaped(const SkinWindowBuilder& build, int entry, const char* mask, const char* caption) {
+    SkinButton& button = AddSkinButton(build, entry, mask, caption);
+    if (entry == 1 || entry == 2) button.SetToggleMode(true);
+    return button;
 }
 
 // Colour samples cut from the advanced pattern dialog's swatch well.
-void Gallery::BuildColourSamples(const std::string& skinsFolder) {
-    SkinLayout layout(skinsFolder, "skin_gaoji_qiangxieku.ini");
-    HBITMAP sheets[4] = {};
+void MainSurface::BuildColourSamples() {
+    const SkinLayout layout(skins_, "skin_gaoji_qiangxieku.ini");
+    UniqueBitmap sheets[4];
     const char* keys[4] = {"Normal", "Over", "Down", "Disable"};
     SIZE ignored{};
     for (int i = 0; i < 4; ++i) LoadSkinPicture(layout.ScreenPicture(keys[i]), sheets[i], ignored);
@@ -166,30 +186,25 @@ void Gallery::BuildColourSamples(const std::string& skinsFolder) {
     for (int i = 0; i < 4; ++i) {
         auto sample = std::make_unique<SkinColourButton>();
         const int left = 212 + i * 48;
-        sample->Create(main_, 200 + i, {left, 596, left + (well.right - well.left), 596 + (well.bottom - well.top)});
-        sample->SetPictures(well, sheets[0], sheets[1], sheets[2], sheets[3]);
+        sample->Create(Handle(), 200 + i,
+                       {left, 596, left + (well.right - well.left), 596 + (well.bottom - well.top)});
+        sample->SetPictures(well, sheets[0].get(), sheets[1].get(), sheets[2].get(), sheets[3].get());
         sample->SetFillColour(fills[i]);
         sample->SetHandCursor(hand_);
         if (i == 3) sample->Enable(false);
-        buttons_.push_back(std::move(sample));
+        Own(std::move(sample));
     }
-    for (HBITMAP& sheet : sheets) DeleteGdiObject(sheet);
 }
 
-void Gallery::BuildPage(const std::string& skinsFolder, const RECT& area) {
-    page_ = CreateSurfaceWindow(pageSurface_, main_);
-    SkinLayout layout(skinsFolder, "skin_advance_setting.ini");
-    SkinWindowBuilder build(page_, layout, pageSurface_.pictures);
-    MoveWindow(page_, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
-
+void Page::OnBuild(const SkinWindowBuilder& build) {
     BuildLists(build);
-    AddButton(page_, build, 10, "Push");
-    pressed_ = &AddButton(page_, build, 11, "Pressed");
-    AddButton(page_, build, 12, "Disabled").Enable(false);
-    hover_ = &AddButton(page_, build, 15, "Record (over)", 7);
-    AddButton(page_, build, 16, "Stop", 7).Enable(false);
-    AddButton(page_, build, 9, "Restore defaults", 7);
-    AddButton(page_, build, 23, "Selected push", 5).SetSelected(true);
+    AddButton(build, 10, "Push");
+    pressed_ = &AddButton(build, 11, "Pressed");
+    AddButton(build, 12, "Disabled").Enable(false);
+    hover_ = &AddButton(build, 15, "Record (over)", 7);
+    AddButton(build, 16, "Stop", 7).Enable(false);
+    AddButton(build, 9, "Restore defaults", 7);
+    AddButton(build, 23, "Selected push", 5).SetSelected(true);
     struct Option {
         int entry;
         const char* caption;
@@ -201,177 +216,144 @@ void Gallery::BuildPage(const std::string& skinsFolder, const RECT& area) {
                               {20, "Toggle on, disabled", 6, true, false},
                               {5, "Toggle off, inset 30", 7, false, true}};
     for (const Option& o : options) {
-        SkinBitmapButton& option = AddButton(page_, build, o.entry, o.caption, o.mode);
+        SkinBitmapButton& option = AddButton(build, o.entry, o.caption, o.mode);
         option.SetToggleMode(true);
         option.SetSelected(o.on);
         option.Enable(o.enabled);
     }
 
-    AddEdit(page_, Inset(build.Rect(17), 4, 4, 4, 4), "25").SetNumeric(true);
-    for (auto [entry, text] : {std::pair{3, "-3"}, std::pair{6, "3"}}) {
-        BitmapEdit& spin = AddEdit(page_, Inset(build.Rect(entry), 4, 4, 14, 4), text);
-        spin.SetNumeric(true);
-        spin.SetAllowSign(true);
-    }
+    AddNumber(Inset(build.Rect(17), 4, 4, 4, 4), "25", false);
+    AddNumber(Inset(build.Rect(3), 4, 4, 14, 4), "-3", true);
+    AddNumber(Inset(build.Rect(6), 4, 4, 14, 4), "3", true);
 
-    AddSlider(page_, build, 1, -5, 5, -2);
-    AddSlider(page_, build, 21, 0, 10, 7);
-    AddSlider(page_, build, 22, 0, 10, 3);
-    AddSlider(page_, build, 4, 1, 11, 3);
-    AddSlider(page_, build, 7, 0, 10, 10);
-    pageSurface_.labels = {{{510, 24, 892, 44}, "Pointer speed (slider, spin field with sign)"},
-                           {{510, 108, 892, 128}, "Sensitivity"},
-                           {{510, 134, 536, 154}, "X"},
-                           {{510, 158, 536, 178}, "Y"},
-                           {{510, 222, 892, 242}, "Wheel lines (1 - 11)"},
-                           {{510, 308, 892, 328}, "Double-click speed (at its maximum)"}};
+    AddSlider(build, 1, -5, 5, -2);
+    AddSlider(build, 21, 0, 10, 7);
+    AddSlider(build, 22, 0, 10, 3);
+    AddSlider(build, 4, 1, 11, 3);
+    AddSlider(build, 7, 0, 10, 10);
+    labels_ = {{{510, 24, 892, 44}, "Pointer speed (slider, spin field with sign)"},
+               {{510, 108, 892, 128}, "Sensitivity"},
+               {{510, 134, 536, 154}, "X"},
+               {{510, 158, 536, 178}, "Y"},
+               {{510, 222, 892, 242}, "Wheel lines (1 - 11)"},
+               {{510, 308, 892, 328}, "Double-click speed (at its maximum)"}};
 }
 
-void Gallery::BuildLists(const SkinWindowBuilder& build) {
+void Page::BuildLists(const SkinWindowBuilder& build) {
     struct Row {
         const char* text;
         uint32_t data;
     };
-    const Row tree[] = {{"Shooters", 152},       {"  Burst of three", 146}, {"  Reload", 146},
-                        {"  Crouch and fire", 146}, {"Strategy", 151},        {"Office", 151},
-                        {"Timed clicks", 135}};
-    const Row events[] = {{"A  down", 138},      {"Delay 50 ms", 135}, {"A  up", 137},
-                          {"Left button down", 146}, {"Delay 120 ms", 135}, {"Left button up", 146},
-                          {"Room for an icon, none drawn", 1}, {"No icon", 0}};
-    const int selected[] = {2, 3};
-    int index = 0;
-    for (const auto& rows : {std::vector<Row>(std::begin(tree), std::end(tree)),
-                             std::vector<Row>(std::begin(events), std::end(events))}) {
-        const int entry = index == 0 ? 13 : 14;
+    const std::vector<Row> tree = {{"Shooters", 152},       {"  Burst of three", 146}, {"  Reload", 146},
+                                   {"  Crouch and fire", 146}, {"Strategy", 151},        {"Office", 151},
+                                   {"Timed clicks", 135}};
+    const std::vector<Row> events = {{"A  down", 138},      {"Delay 50 ms", 135}, {"A  up", 137},
+                                     {"Left button down", 146}, {"Delay 120 ms", 135}, {"Left button up", 146},
+                                     {"Room for an icon, none drawn", 1}, {"No icon", 0}};
+    const struct {
+        int entry;
+        const std::vector<Row>& rows;
+        int selected;
+    } lists[] = {{13, tree, 2}, {14, events, 3}};
+    for (const auto& l : lists) {
         auto list = std::make_unique<SkinListBox>();
-        list->Create(page_, entry, Inset(build.Rect(entry), 2, 2, 2, 2), WS_VISIBLE | WS_VSCROLL);
+        list->Create(Handle(), l.entry, Inset(build.Rect(l.entry), 2, 2, 2, 2), WS_VISIBLE | WS_VSCROLL);
         list->SetColours(kWellColour, RGB(18, 72, 158));
         list->SetTextColours(RGB(220, 224, 232), RGB(255, 255, 255));
-        for (const Row& row : rows) list->AddItem(row.text, row.data);
-        SendMessageA(list->Handle(), LB_SETCURSEL, selected[index], 0);
-        lists_.push_back(std::move(list));
-        ++index;
+        for (const Row& row : l.rows) list->AddItem(row.text, row.data);
+        SendMessageA(list->Handle(), LB_SETCURSEL, l.selected, 0);
+        SkinListBox& added = Own(std::move(list));
+        if (!list_) list_ = &added;
     }
 }
 
-SkinButton& Gallery::AddShaped(const SkinWindowBuilder& build, int entry, const char* mask, const char* caption) {
-    auto button = std::make_unique<SkinButton>();
-    button->SetMaskPath(build.MaskPath(mask));
-    button->Create(main_, entry, build.Rect(entry));
-    build.CutPictures(*button, build.Rect(entry));
-    button->SetCaption(caption);
-    shaped_.push_back(std::move(button));
-    return *shaped_.back();
+SkinBitmapButton& Page::AddButton(const SkinWindowBuilder& build, int entry, const char* caption, int mode) {
+    SkinBitmapButton& button = AddBitmapButton(build, entry, caption);
+    button.SetTextMode(mode);
+    return button;
 }
 
-template <typename Button>
-Button& Gallery::AddButton(HWND parent, const SkinWindowBuilder& build, int entry, const char* caption, int mode) {
-    auto button = std::make_unique<Button>();
-    button->Create(parent, entry, build.Rect(entry));
-    build.CutPictures(*button, build.Rect(entry));
-    button->SetCaption(caption);
-    button->SetTextMode(mode);
-    Button& added = *button;
-    buttons_.push_back(std::move(button));
-    return added;
-}
-
-BitmapEdit& Gallery::AddEdit(HWND parent, const RECT& rect, const char* text) {
+void Page::AddNumber(const RECT& rect, const char* text, bool allowSign) {
     auto edit = std::make_unique<BitmapEdit>();
-    edit->Create(parent, 0, rect);
+    edit->Create(Handle(), 0, rect);
     edit->SetColours(RGB(230, 230, 230), kWellColour);
+    edit->SetNumeric(true);
+    edit->SetAllowSign(allowSign);
     SetWindowTextA(edit->Handle(), text);
-    edits_.push_back(std::move(edit));
-    return *edits_.back();
+    Own(std::move(edit));
 }
 
-void Gallery::AddSlider(HWND parent, const SkinWindowBuilder& build, int entry, int minimum, int maximum,
-                        int value) {
-    const RECT r = build.Rect(entry);
-    auto slider = std::make_unique<SliderTrack>();
-    if (!slider->Create(build.MaskPath("scroll_arrow_down.bmp"), r.left, r.top, r.right, r.bottom, parent, entry))
-        return;
-    slider->SetBackground(r, build.Normal());
+void Page::AddSlider(const SkinWindowBuilder& build, int entry, int minimum, int maximum, int value) {
+    SliderTrack* slider = SkinDialog::AddSlider(build, entry, "scroll_arrow_down.bmp");
+    if (!slider) return;
     slider->SetRange(minimum, maximum);
     slider->SetSnap(true);
     slider->SetValue(value);
-    sliders_.push_back(std::move(slider));
+}
+
+class Gallery {
+public:
+    explicit Gallery(const std::string& skins)
+        : main_(skins, LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(GALLERY_HAND_CURSOR))),
+          warning_(skins) {
+        main_.SetKeys({false, true});  // Escape closes the gallery
+    }
+    ~Gallery() { Close(); }
+    bool Create();
+    HWND Window() const { return main_.Handle(); }
+    bool MenuShown() const { return menu_.Shown(); }
+    RECT Area() const { return Union(WindowArea(main_.Handle()), WindowArea(warning_.Handle())); }
+    bool PreTranslate(MSG& msg) { return main_.PreTranslate(msg) || warning_.PreTranslate(msg); }
+    void Close();
+
+private:
+    void ForceStates();
+
+    MainSurface main_;
+    WarningSample warning_;
+    GalleryMenu menu_;
+    WindowSubclass timer_;
+};
+
+bool Gallery::Create() {
+    if (!main_.Create(nullptr)) return false;
+    SetForegroundWindow(main_.Handle());
+    UpdateWindow(main_.Handle());
+    if (!warning_.Create(main_.Handle())) return false;
+    // The forced states wait until everything is on screen.
+    timer_.Attach(main_.Handle(), [this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        if (message == WM_DESTROY) PostQuitMessage(0);
+        if (message != WM_TIMER || wParam != kStatesTimer) return false;
+        KillTimer(main_.Handle(), kStatesTimer);
+        ForceStates();
+        return true;
+    });
+    SetTimer(main_.Handle(), kStatesTimer, 300, nullptr);
+    return true;
 }
 
 // Puts the pointer on the button shown in hover, then causes the states a
 // pointer would: hover, a press held down, and a pressed push button.
 void Gallery::ForceStates() {
+    Page& page = main_.ThePage();
     RECT hover;
-    GetWindowRect(hover_->Handle(), &hover);
+    GetWindowRect(page.Hover()->Handle(), &hover);
     const POINT at = Centre(hover);
     SetCursorPos(at.x, at.y);
-    SetFocus(lists_[0]->Handle());
-    SendMessageA(over_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 15));
-    SendMessageA(down_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
-    SendMessageA(pressed_->Handle(), BM_SETSTATE, TRUE, 0);
-    SendMessageA(hover_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 14));
+    SetFocus(page.List()->Handle());
+    SendMessageA(main_.Over()->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(40, 15));
+    SendMessageA(main_.Down()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 15));
+    SendMessageA(page.Pressed()->Handle(), BM_SETSTATE, TRUE, 0);
+    SendMessageA(page.Hover()->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(50, 14));
     // The menu and its submenu sit over the empty lower parts of the lists.
     RECT list;
-    GetWindowRect(lists_[0]->Handle(), &list);
+    GetWindowRect(page.List()->Handle(), &list);
     menu_.Open({list.left + 60, list.top + 200});
-}
-
-void Gallery::DestroyControls() {
-    shaped_.clear();
-    buttons_.clear();
-    edits_.clear();
-    lists_.clear();
-    sliders_.clear();
 }
 
 void Gallery::Close() {
     menu_.Close();
-    if (main_) DestroyWindow(main_);
-}
-
-LRESULT CALLBACK Gallery::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* surface = reinterpret_cast<Surface*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    auto* gallery = static_cast<Gallery*>(GetPropA(window, "SkinGallery_object"));
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(window, &ps);
-            if (surface) {
-                HDC memory = CreateCompatibleDC(dc);
-                HGDIOBJ old = SelectObject(memory, surface->pictures.background);
-                BitBlt(dc, 0, 0, surface->pictures.size.cx, surface->pictures.size.cy, memory, 0, 0, SRCCOPY);
-                SelectObject(memory, old);
-                DeleteDC(memory);
-                SetBkMode(dc, TRANSPARENT);
-                SetTextColor(dc, kLabelColour);
-                SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-                for (Label& label : surface->labels)
-                    DrawTextA(dc, label.text, -1, &label.box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-            }
-            EndPaint(window, &ps);
-            return 0;
-        }
-        case WM_ERASEBKGND: return 1;
-        case WM_TIMER:
-            if (gallery && wParam == kStatesTimer) {
-                KillTimer(window, kStatesTimer);
-                gallery->ForceStates();
-            }
-            return 0;
-        case WM_KEYDOWN:
-            if (wParam == VK_ESCAPE && gallery) DestroyWindow(window);
-            return 0;
-        case WM_DESTROY:
-            if (gallery) {
-                gallery->DestroyControls();
-                gallery->main_ = nullptr;
-                RemovePropA(window, "SkinGallery_object");
-                PostQuitMessage(0);
-            }
-            return 0;
-        default: break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (main_.Handle()) DestroyWindow(main_.Handle());
 }
 
 // Handles messages until `done` holds or `ms` have passed; false on timeout.
@@ -414,8 +396,8 @@ int main(int argc, char** argv) {
     RegisterBitmapEditMessages();
     int rc = 0;
     {
-        Gallery gallery;
-        if (!gallery.Create(FullFolder(argv[1]))) {
+        Gallery gallery(FullFolder(argv[1]));
+        if (!gallery.Create()) {
             std::fprintf(stderr, "skin_gallery: cannot build the gallery from %s\n", argv[1]);
             rc = 1;
         } else if (screenshot) {
@@ -430,6 +412,7 @@ int main(int argc, char** argv) {
         } else {
             MSG msg;
             while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+                if (gallery.PreTranslate(msg)) continue;
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/bitmap_edit_win.h"
+#include "input_pump_win.h"
 #include "skin_list_box_host_win.h"
 
 namespace {
@@ -31,7 +32,7 @@ bool PutOnClipboard(HWND owner, const char* text) {
 class BitmapEditTest : public testing::Test {
 protected:
     void SetUp() override {
-        Pump(10);
+        PumpPosted();
         host.messages.clear();
         RegisterBitmapEditMessages();
         ASSERT_TRUE(edit.Create(host.window, 401, RECT{10, 10, 110, 30}));
@@ -58,7 +59,7 @@ TEST_F(BitmapEditTest, PastedTextKeepsItsLeadingDigits) {
     edit.SetNumeric(true);
     if (!PutOnClipboard(host.window, "12a3")) GTEST_SKIP() << "no clipboard";
     SendMessageA(edit.Handle(), WM_PASTE, 0, 0);
-    Pump();
+    PumpPosted();
     EXPECT_EQ(TextOf(edit.Handle()), "12");
     EXPECT_GE(KillFocusCount(), 1u);  // every change is reported
 }
@@ -81,7 +82,7 @@ TEST_F(BitmapEditTest, SignsStayOnlyWhenAllowed) {
 TEST_F(BitmapEditTest, PlainFieldKeepsAnyText) {
     SetWindowTextA(edit.Handle(), "abc 12");
     EXPECT_EQ(TextOf(edit.Handle()), "abc 12");
-    Pump();
+    PumpPosted();
     EXPECT_GE(KillFocusCount(), 1u);
 }
 
@@ -89,7 +90,7 @@ TEST_F(BitmapEditTest, EnterReleasePostsEnterMessage) {
     SendMessageA(edit.Handle(), WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_TRUE(host.Received(kBitmapEditEnterMessage).empty());
     SendMessageA(edit.Handle(), WM_KEYUP, VK_RETURN, 0);
-    Pump();
+    PumpPosted();
     const auto enter = host.Received(kBitmapEditEnterMessage);
     ASSERT_EQ(enter.size(), 1u);
     EXPECT_EQ(enter[0].wParam, 13u);
@@ -98,10 +99,10 @@ TEST_F(BitmapEditTest, EnterReleasePostsEnterMessage) {
 
 TEST_F(BitmapEditTest, LosingTheFocusIsReported) {
     SetFocus(edit.Handle());
-    Pump();
+    PumpPosted();
     host.messages.clear();
     SetFocus(host.window);
-    Pump();
+    PumpPosted();
     EXPECT_GE(KillFocusCount(), 1u);
 }
 
@@ -127,4 +128,37 @@ TEST_F(BitmapEditTest, TwoFieldsOnOneParentKeepTheirOwnRules) {
     SetWindowTextA(other.Handle(), "4a");
     EXPECT_EQ(TextOf(edit.Handle()), "4");
     EXPECT_EQ(TextOf(other.Handle()), "4a");
+}
+
+TEST_F(BitmapEditTest, NumericFieldTakesOnlyDigitsThroughTheMessageLoop) {
+    edit.SetNumeric(true);
+    SetWindowTextA(edit.Handle(), "123");
+    SetForegroundWindow(host.window);
+    SetFocus(edit.Handle());
+    if (GetFocus() != edit.Handle()) GTEST_SKIP() << "no keyboard focus";
+    for (const int caret : {3, 0}) {  // at the start a letter would cut the digits after it
+        SendMessageA(edit.Handle(), EM_SETSEL, caret, caret);
+        ASSERT_TRUE(SendInputAndPump(Typing({'A', 'Z', VK_SPACE, VK_OEM_PERIOD, VK_OEM_MINUS})));
+        EXPECT_EQ(TextOf(edit.Handle()), "123") << "letters at " << caret;
+        ASSERT_TRUE(SendInputAndPump(Typing({'1', '5', '0'}, VK_SHIFT)));  // ! % )
+        EXPECT_EQ(TextOf(edit.Handle()), "123") << "shifted digits at " << caret;
+        ASSERT_TRUE(PutOnClipboard(host.window, "x9"));
+        ASSERT_TRUE(SendInputAndPump(Typing({'V'}, VK_CONTROL)));
+        EXPECT_EQ(TextOf(edit.Handle()), "123") << "paste at " << caret;
+    }
+    // Digits, typed and pasted, do arrive the same way.
+    ASSERT_TRUE(SendInputAndPump(Typing({'4', '5'})));
+    ASSERT_TRUE(PutOnClipboard(host.window, "67x8"));
+    ASSERT_TRUE(SendInputAndPump(Typing({'V'}, VK_CONTROL)));
+    EXPECT_EQ(TextOf(edit.Handle()), "4567123");
+}
+
+TEST_F(BitmapEditTest, SignedFieldTakesSignsButNoLetters) {
+    edit.SetNumeric(true);
+    edit.SetAllowSign(true);
+    SetForegroundWindow(host.window);
+    SetFocus(edit.Handle());
+    if (GetFocus() != edit.Handle()) GTEST_SKIP() << "no keyboard focus";
+    ASSERT_TRUE(SendInputAndPump(Typing({VK_OEM_MINUS, 'Q', '7'})));
+    EXPECT_EQ(TextOf(edit.Handle()), "-7");
 }

@@ -30,3 +30,15 @@ TEST(NumericEditText, SignsOnlyWhenAllowed) {
     // Signs anywhere in the run stay: the field filters characters, not syntax.
     EXPECT_EQ(LeadingNumericRun("1-2+", true), "1-2+");
 }
+
+TEST(NumericEditChars, DigitsControlCharactersAndSignsWhenAllowed) {
+    for (unsigned c = '0'; c <= '9'; ++c) EXPECT_TRUE(IsNumericEditChar(c, false)) << c;
+    EXPECT_TRUE(IsNumericEditChar(0x08, false));  // Backspace
+    EXPECT_TRUE(IsNumericEditChar(0x16, false));  // Ctrl+V, pasted through the text filter
+    for (unsigned c : {0x61u, 0x5Au, 0x20u, 0x21u, 0x40u, 0x29u, 0x2Eu, 0xE9u})  // a Z space ! @ ) . é
+        EXPECT_FALSE(IsNumericEditChar(c, true)) << c;
+    EXPECT_FALSE(IsNumericEditChar('-', false));
+    EXPECT_FALSE(IsNumericEditChar('+', false));
+    EXPECT_TRUE(IsNumericEditChar('-', true));
+    EXPECT_TRUE(IsNumericEditChar('+', true));
+}

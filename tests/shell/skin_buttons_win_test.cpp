@@ -8,6 +8,7 @@
 
 #include "shell/skin_bitmap_button_win.h"
 #include "shell/skin_button_win.h"
+#include "input_pump_win.h"
 #include "test_pictures_win.h"
 
 namespace {
@@ -69,18 +70,6 @@ public:
     }
 };
 
-void Pump(int ms = 60) {
-    const DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
-
 void SendMouse(DWORD flags, int x = 0, int y = 0) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -90,8 +79,18 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
         input.mi.dx = MulDiv(x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
         input.mi.dy = MulDiv(y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
     }
-    SendInput(1, &input, sizeof input);
-    Pump();
+    SendInputAndPump({input});
+}
+
+// Top-level windows take Wine a good while to destroy, so the tests share
+// one host; each test starts from a clean record, with the host active.
+Host& FreshHost() {
+    static Host* host = new Host();  // lives until the process ends
+    host->commands.clear();
+    host->ownClicks = 0;
+    SetForegroundWindow(host->window);
+    SetFocus(host->window);
+    return *host;
 }
 
 // Points are in the host's client coordinates.
@@ -108,7 +107,9 @@ void ClickAt(int x, int y) {
 }
 
 COLORREF ScreenColour(int x, int y) {
-    Pump(30);
+    // Whatever waits to be painted there is painted now.
+    const HWND under = WindowFromPoint({kOriginX + x, kOriginY + y});
+    RedrawWindow(GetAncestor(under, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(nullptr);
     const COLORREF c = GetPixel(screen, kOriginX + x, kOriginY + y);
     ReleaseDC(nullptr, screen);
@@ -134,9 +135,8 @@ protected:
         host.Skin(first, kFirst);
         host.Skin(second, kSecond);
         MoveTo(300, 150);
-        Pump(100);
     }
-    Host host;
+    Host& host = FreshHost();
     SkinButton first, second;
 };
 
@@ -148,6 +148,7 @@ TEST_F(SkinButtonInput, ClickInsideTheOutlineIsReportedToTheParent) {
     EXPECT_EQ(host.commands[0].id, 101);
     EXPECT_EQ(host.commands[0].code, 0);
     EXPECT_EQ(host.commands[0].from, first.Handle());
+    MoveTo(51, 40);
     EXPECT_EQ(first.State(), kStateHover);  // still under the pointer after the next move
 }
 
@@ -206,7 +207,7 @@ TEST_F(SkinButtonInput, DisabledShowsDisableAndReEnabledShowsNormal) {
 }
 
 TEST(SkinBitmapButtonInput, PushClickHoverAndDisabledPictures) {
-    Host host;
+    Host& host = FreshHost();
     SkinBitmapButton button;
     ASSERT_TRUE(button.Create(host.window, 201, kFirst));
     EXPECT_EQ(GetWindowLongPtrA(button.Handle(), GWL_STYLE) & (0x0F | WS_TABSTOP), 0x0B);
@@ -235,7 +236,7 @@ TEST(SkinBitmapButtonInput, PushClickHoverAndDisabledPictures) {
 }
 
 TEST(SkinBitmapButtonInput, ToggleFlipsSelectedAndReportsEveryClick) {
-    Host host;
+    Host& host = FreshHost();
     SkinBitmapButton button;
     ASSERT_TRUE(button.Create(host.window, 202, kFirst));
     host.Skin(button, kFirst);
@@ -257,7 +258,7 @@ TEST(SkinBitmapButtonInput, ToggleFlipsSelectedAndReportsEveryClick) {
 }
 
 TEST(SkinColourButtonInput, FillCoversThePictureUnlessDisabled) {
-    Host host;
+    Host& host = FreshHost();
     SkinColourButton button;
     ASSERT_TRUE(button.Create(host.window, 203, kFirst));
     host.Skin(button, kFirst);

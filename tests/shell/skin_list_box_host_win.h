@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "input_pump_win.h"
+
 struct RecordedMessage {
     UINT message;
     WPARAM wParam;
@@ -56,19 +58,6 @@ private:
 inline RecordingHost& SharedHost() {
     static RecordingHost* host = new RecordingHost();  // lives until the process ends
     return *host;
-}
-
-// Delivers what is queued for this thread for about `ms` milliseconds.
-inline void Pump(int ms = 50) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(2);
-    } while (GetTickCount() < end);
 }
 
 // A white 32-bit memory canvas for drawing owner-drawn items into.

@@ -15,7 +15,7 @@ constexpr int kListId = 4096;
 class SkinListBoxTest : public testing::Test {
 protected:
     void SetUp() override {
-        Pump(10);
+        PumpPosted();
         host.messages.clear();
         ASSERT_TRUE(list.Create(host.window, 1200, RECT{10, 10, 210, 200}));
         list.SetListId(kListId);
@@ -71,7 +71,7 @@ TEST_F(SkinListBoxTest, RenameWithTextReplacesTheRowAndReportsIt) {
     RenameTo(1, "delta");
     EXPECT_EQ(SendMessageA(list.EditWindow(), EM_GETLIMITTEXT, 0, 0), 20);
     SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
-    Pump();
+    PumpPosted();
     EXPECT_EQ(list.EditWindow(), nullptr);
     EXPECT_EQ(list.EditIndex(), -1);
     ASSERT_EQ(Count(), 3);
@@ -87,7 +87,7 @@ TEST_F(SkinListBoxTest, RenameWithTextReplacesTheRowAndReportsIt) {
 TEST_F(SkinListBoxTest, RenameToEmptyRemovesTheRowAndPostsNothing) {
     RenameTo(1, "");
     SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
-    Pump();
+    PumpPosted();
     ASSERT_EQ(Count(), 2);
     EXPECT_EQ(Text(0), "alpha");
     EXPECT_EQ(Text(1), "gamma");  // only the edited row went
@@ -97,7 +97,7 @@ TEST_F(SkinListBoxTest, RenameToEmptyRemovesTheRowAndPostsNothing) {
 TEST_F(SkinListBoxTest, EscapeRemovesTheEditedRow) {
     RenameTo(0, "ignored");
     SendMessageA(list.EditWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
-    Pump();
+    PumpPosted();
     EXPECT_EQ(list.EditWindow(), nullptr);
     ASSERT_EQ(Count(), 2);
     EXPECT_EQ(Text(0), "beta");
@@ -107,7 +107,7 @@ TEST_F(SkinListBoxTest, EscapeRemovesTheEditedRow) {
 TEST_F(SkinListBoxTest, FocusReturningToTheListCommits) {
     RenameTo(2, "omega");
     SetFocus(List());
-    Pump();
+    PumpPosted();
     EXPECT_EQ(list.EditWindow(), nullptr);
     EXPECT_EQ(Text(2), "omega");
     EXPECT_EQ(host.Received(kListRenamedMessage).size(), 1u);
@@ -133,7 +133,7 @@ TEST_F(SkinListBoxTest, NewRowIsNamedInPlace) {
     EXPECT_EQ(SendMessageA(list.EditWindow(), EM_GETLIMITTEXT, 0, 0), 15);
     SetWindowTextA(list.EditWindow(), "fresh");
     SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
-    Pump();
+    PumpPosted();
     EXPECT_EQ(Text(3), "fresh");
     ASSERT_EQ(host.Received(kListRenamedMessage).size(), 1u);
     EXPECT_EQ(host.Received(kListRenamedMessage)[0].wParam, 3u);
@@ -166,11 +166,11 @@ TEST_F(SkinListBoxTest, DoubleClickReportedOnlyAfterARowWithMarkZeroWasDrawn) {
     Canvas canvas(200, 18);
     DrawRow(canvas, 1, MakeListItemData(0, 2));
     SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    Pump();
+    PumpPosted();
     EXPECT_TRUE(host.Received(kListDoubleClickMessage).empty());
     DrawRow(canvas, 0, MakeListItemData(0, 0));
     SendMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    Pump();
+    PumpPosted();
     const auto clicks = host.Received(kListDoubleClickMessage);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].lParam, kListId);
@@ -180,7 +180,7 @@ TEST_F(SkinListBoxTest, RightButtonIsReportedToTheNotifyWindow) {
     RecordingHost other(true);
     list.SetNotifyWindow(other.window);
     SendMessageA(List(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    Pump();
+    PumpPosted();
     EXPECT_TRUE(host.Received(kListRightButtonMessage).empty());
     ASSERT_EQ(other.Received(kListRightButtonMessage).size(), 1u);
     EXPECT_EQ(other.Received(kListRightButtonMessage)[0].lParam, kListId);

@@ -6,11 +6,13 @@
 
 #include "shell/menu_frame_win.h"
 #include "shell/skin_menu_win.h"
+#include "shell/window_subclass_win.h"
 #include "skin_list_box_host_win.h"
 
 namespace {
 
-// What a timer saw of the open popup menu before closing it.
+// What the owner saw of the open popup menu, once the menu went idle
+// (WM_ENTERIDLE), before closing it.
 struct MenuSighting {
     bool found = false;
     bool hasProperty = false;
@@ -23,8 +25,7 @@ HWND g_owner = nullptr;
 HMENU g_menu = nullptr;
 std::vector<MenuSighting> g_sightings;
 
-void CALLBACK LookAtMenuThenClose(HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
+void LookAtMenuThenClose() {
     MenuSighting seen;
     seen.window = FindWindowA("#32768", nullptr);
     seen.found = seen.window != nullptr;
@@ -48,12 +49,16 @@ void OpenAndClose(HWND owner, HMENU menu, SkinMenu* skin = nullptr) {
     g_owner = owner;
     g_menu = menu;
     SetForegroundWindow(owner);
-    SetTimer(nullptr, 0, 150, LookAtMenuThenClose);
+    WindowSubclass idle;
+    idle.Attach(owner, [](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU) LookAtMenuThenClose();
+        return false;
+    });
     if (skin)
         skin->Track(owner, 150, 150);
     else
         TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, 150, 150, 0, owner, nullptr);
-    Pump(30);
+    PumpPosted();
 }
 
 ULONG_PTR ItemData(HMENU menu, UINT position) {

@@ -79,39 +79,35 @@ TEST(MaskToRegion, MaskFileLoadedFromDiskKeepsItsRowsTheRightWayUp) {
 TEST(SkinPicture, LoadsBitmapsAndCropsARectangle) {
     const std::string path = TempPath("skin_test_sheet.bmp");
     ASSERT_TRUE(WriteBmp(path, 30, 20, [](int x, int y) { return RGB(x * 8, y * 12, 77); }));
-    HBITMAP sheet = SolidBitmap(1, 1, 0);  // replaced by the load
+    UniqueBitmap sheet(SolidBitmap(1, 1, 0));  // replaced by the load
     SIZE size{};
     ASSERT_TRUE(LoadSkinPicture(path, sheet, size));
     EXPECT_EQ(size.cx, 30);
     EXPECT_EQ(size.cy, 20);
 
-    HDC screen = GetDC(nullptr);
-    HBITMAP piece = nullptr;
-    CropSkinImage(screen, piece, sheet, 10, 5, 20, 9);
-    ASSERT_NE(piece, nullptr);
-    EXPECT_EQ(BitmapSize(piece).cx, 10);
-    EXPECT_EQ(BitmapSize(piece).cy, 4);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(memory, piece);
-    EXPECT_EQ(GetPixel(memory, 0, 0), RGB(80, 60, 77));
-    EXPECT_EQ(GetPixel(memory, 9, 3), RGB(152, 96, 77));
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    const WindowDc screen(nullptr);
+    UniqueBitmap piece;
+    CropSkinImage(screen.get(), piece, sheet.get(), 10, 5, 20, 9);
+    ASSERT_TRUE(piece);
+    EXPECT_EQ(BitmapSize(piece.get()).cx, 10);
+    EXPECT_EQ(BitmapSize(piece.get()).cy, 4);
+    {
+        const PictureDc memory(screen.get(), piece.get());
+        EXPECT_EQ(GetPixel(memory.get(), 0, 0), RGB(80, 60, 77));
+        EXPECT_EQ(GetPixel(memory.get(), 9, 3), RGB(152, 96, 77));
+    }
 
     // No sheet: the target is left as it was.
-    HBITMAP kept = piece;
-    CropSkinImage(screen, piece, nullptr, 0, 0, 5, 5);
-    EXPECT_EQ(piece, kept);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(piece);
-    DeleteObject(sheet);
+    HBITMAP kept = piece.get();
+    CropSkinImage(screen.get(), piece, nullptr, 0, 0, 5, 5);
+    EXPECT_EQ(piece.get(), kept);
 }
 
 TEST(SkinPicture, MissingOrBrokenFilesGiveAnEmptyPicture) {
-    HBITMAP bitmap = SolidBitmap(4, 4, 0);
+    UniqueBitmap bitmap(SolidBitmap(4, 4, 0));
     SIZE size{9, 9};
     EXPECT_FALSE(LoadSkinPicture(TempPath("no_such_picture.bmp"), bitmap, size));
-    EXPECT_EQ(bitmap, nullptr);
+    EXPECT_FALSE(bitmap);
     EXPECT_EQ(size.cx, 0);
     EXPECT_EQ(size.cy, 0);
 
@@ -121,7 +117,7 @@ TEST(SkinPicture, MissingOrBrokenFilesGiveAnEmptyPicture) {
     std::fclose(out);
     size = {9, 9};
     EXPECT_FALSE(LoadSkinPicture(broken, bitmap, size));
-    EXPECT_EQ(bitmap, nullptr);
+    EXPECT_FALSE(bitmap);
     EXPECT_EQ(size.cx, 0);
 }
 

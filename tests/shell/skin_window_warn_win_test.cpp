@@ -92,8 +92,8 @@ protected:
 TEST_F(WarnWindow, TakesTheNormalPicturesSizeAtTheOrigin) {
     EXPECT_EQ(pictures_.size.cx, 400);
     EXPECT_EQ(pictures_.size.cy, 260);
-    EXPECT_EQ(BitmapSize(pictures_.background).cx, 400);
-    EXPECT_EQ(BitmapSize(pictures_.mask).cy, 260);
+    EXPECT_EQ(BitmapSize(pictures_.background.get()).cx, 400);
+    EXPECT_EQ(BitmapSize(pictures_.mask.get()).cy, 260);
     RECT r;
     GetWindowRect(window_, &r);
     ExpectRect(r, {0, 0, 400, 260});
@@ -129,25 +129,19 @@ TEST_F(WarnWindow, OutlinesLeaveTheMasksWhitePixelsOut) {
 
 TEST_F(WarnWindow, ButtonPicturesAreCutAtTheirRectangles) {
     // The OK button's Normal picture is the sheet's pixels under the button.
-    HBITMAP sheet = nullptr;
+    UniqueBitmap sheet;
     SIZE size{};
     ASSERT_TRUE(LoadSkinPicture(SkinsFolder() + "warn_normal.bmp", sheet, size));
-    HDC screen = GetDC(nullptr);
-    HDC sheetDc = CreateCompatibleDC(screen);
-    HGDIOBJ oldSheet = SelectObject(sheetDc, sheet);
-    HDC buttonDc = GetDC(ok_.Handle());
+    const PictureDc sheetDc(nullptr, sheet.get());
+    const WindowDc buttonDc(ok_.Handle());
     ShowWindow(window_, SW_SHOWNOACTIVATE);
     UpdateWindow(window_);
     UpdateWindow(ok_.Handle());
     int same = 0;
     for (int y = 5; y < 30; y += 10)
-        for (int x = 10; x < 100; x += 20) same += GetPixel(buttonDc, x, y) == GetPixel(sheetDc, 86 + x, 214 + y);
+        for (int x = 10; x < 100; x += 20)
+            same += GetPixel(buttonDc.get(), x, y) == GetPixel(sheetDc.get(), 86 + x, 214 + y);
     EXPECT_EQ(same, 15);
-    ReleaseDC(ok_.Handle(), buttonDc);
-    SelectObject(sheetDc, oldSheet);
-    DeleteDC(sheetDc);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(sheet);
 }
 
 TEST(SkinWindowBuilder, MissingLayoutLeavesAnEmptyWindowWithoutShape) {

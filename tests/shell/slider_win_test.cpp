@@ -24,7 +24,7 @@ std::string ThumbPicture() {
 class SliderTest : public testing::Test {
 protected:
     void SetUp() override {
-        Pump(10);
+        PumpPosted();
         host.messages.clear();
         // Track 100 pixels wide at x = 50 of its owner.
         ASSERT_TRUE(track.Create(ThumbPicture(), 50, 20, 150, 40, host.window, kTrackId));
@@ -39,7 +39,7 @@ protected:
     }
     // The value of the last 0x446 the owner got, checking it names the track.
     int LastValue() {
-        Pump(20);
+        PumpPosted();
         const auto values = host.Received(kSliderValueMessage);
         if (values.empty()) return -1000;
         EXPECT_EQ(values.back().lParam, kTrackId);

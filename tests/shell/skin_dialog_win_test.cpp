@@ -1,0 +1,172 @@
+// The skinned dialog base, built from the generated warning layout: binding,
+// layout, shape, background, commands and the Enter/Escape policy, driven
+// through its own modal loop by messages queued before it starts.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/skin_dialog_win.h"
+#include "shell/skin_picture_win.h"
+#include "skin_list_box_host_win.h"
+
+namespace {
+
+std::string SkinsFolder() {
+    char full[MAX_PATH] = {};
+    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
+    std::string folder = full;
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+struct Command {
+    int id, code;
+};
+
+// OK (entry 1), Cancel (entry 2) and close (entry 3), like every warning.
+class WarnDialog : public SkinDialog {
+public:
+    WarnDialog() : SkinDialog(SkinsFolder(), "skin_warn.ini") {}
+
+    std::function<void(WarnDialog&)> onInit;  // queues the test's input
+    std::vector<Command> commands;
+    HWND boundInBuild = nullptr;
+    HWND ok = nullptr;
+    HWND close = nullptr;
+    bool ownerEnabledInside = true;
+    RECT rect{};
+    bool shaped = false;
+
+    void Click(HWND control) {
+        PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+        PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+    }
+    void Key(UINT vk) {
+        PostMessageA(Handle(), WM_KEYDOWN, vk, 0);
+        PostMessageA(Handle(), WM_KEYUP, vk, 0);
+    }
+
+protected:
+    void OnBuild(const SkinWindowBuilder& build) override {
+        boundInBuild = Handle();
+        ok = AddSkinButton(build, 1, "ok_mask.bmp", "OK").Handle();
+        AddSkinButton(build, 2, "cancel_mask.bmp", "Cancel");
+        close = AddBitmapButton(build, 3).Handle();
+    }
+    BOOL OnInit() override {
+        GetWindowRect(Handle(), &rect);
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        shaped = GetWindowRgn(Handle(), region) != ERROR;
+        DeleteObject(region);
+        // Handled once the loop runs, which has disabled the owner by then.
+        PostMessageA(Handle(), WM_APP, 0, reinterpret_cast<LPARAM>(GetWindow(Handle(), GW_OWNER)));
+        if (onInit) onInit(*this);
+        return TRUE;
+    }
+    bool OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&) override {
+        if (message == WM_APP) ownerEnabledInside = IsWindowEnabled(reinterpret_cast<HWND>(lParam)) != FALSE;
+        return false;
+    }
+    void OnCommand(int id, int code, HWND) override {
+        commands.push_back({id, code});
+        if (id == 1) End(IDOK);
+        if (id == 2 || id == 3) End(IDCANCEL);
+    }
+};
+
+}  // namespace
+
+// A modal dialog is an activated top-level window, which Wine takes a good
+// while to make and destroy: each test runs as few as it needs.
+TEST(SkinDialog, ModalFromItsLayoutSwallowingEnterAndEscape) {
+    RecordingHost& host = SharedHost();
+    UniqueBitmap sheet;
+    SIZE size{};
+    ASSERT_TRUE(LoadSkinPicture(SkinsFolder() + "warn_normal.bmp", sheet, size));
+    const PictureDc sheetDc(nullptr, sheet.get());
+    const POINT spots[3] = {{30, 120}, {200, 180}, {380, 100}};
+    COLORREF shown[3] = {}, expected[3] = {};
+
+    WarnDialog dialog;
+    dialog.onInit = [&](WarnDialog& d) {
+        SetWindowPos(d.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+        UpdateWindow(d.Handle());
+        const WindowDc dc(d.Handle());
+        for (int i = 0; i < 3; ++i) {
+            shown[i] = GetPixel(dc.get(), spots[i].x, spots[i].y);
+            expected[i] = GetPixel(sheetDc.get(), spots[i].x, spots[i].y);
+        }
+        d.Key(VK_RETURN);
+        d.Key(VK_ESCAPE);
+        PostMessageA(d.Handle(), WM_CHAR, '\r', 0);
+        d.Click(d.close);  // the only way out
+    };
+    EXPECT_EQ(dialog.RunModal(host.window), IDCANCEL);
+    ASSERT_EQ(dialog.commands.size(), 1u);
+    EXPECT_EQ(dialog.commands[0].id, 3);
+
+    EXPECT_NE(dialog.boundInBuild, nullptr);
+    EXPECT_EQ(dialog.Handle(), nullptr);  // let go with the window
+    EXPECT_FALSE(IsWindow(dialog.boundInBuild));
+    EXPECT_EQ(dialog.rect.left, 0);
+    EXPECT_EQ(dialog.rect.right - dialog.rect.left, 400);
+    EXPECT_EQ(dialog.rect.bottom - dialog.rect.top, 260);
+    EXPECT_TRUE(dialog.shaped);
+    EXPECT_FALSE(dialog.ownerEnabledInside);
+    EXPECT_TRUE(IsWindowEnabled(host.window));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(shown[i], expected[i]) << "background at spot " << i;
+}
+
+TEST(SkinDialog, KeysEndTheDialogWhenItsPolicySaysSo) {
+    RecordingHost& host = SharedHost();
+    for (const auto& [key, expected] : {std::pair{VK_RETURN, IDOK}, std::pair{VK_ESCAPE, IDCANCEL}}) {
+        WarnDialog dialog;
+        dialog.SetKeys({true, true});
+        dialog.onInit = [key = key](WarnDialog& d) { d.Key(key); };
+        EXPECT_EQ(dialog.RunModal(host.window), expected);
+        EXPECT_TRUE(dialog.commands.empty());  // not mistaken for a click on entry 1 or 2
+    }
+}
+
+TEST(SkinDialog, ClicksCloseRequestsAndQuitEndIt) {
+    RecordingHost& host = SharedHost();
+    WarnDialog clicked;
+    clicked.onInit = [](WarnDialog& d) { d.Click(d.ok); };
+    EXPECT_EQ(clicked.RunModal(host.window), IDOK);
+    ASSERT_EQ(clicked.commands.size(), 1u);
+    EXPECT_EQ(clicked.commands[0].id, 1);
+
+    WarnDialog closed;
+    closed.onInit = [](WarnDialog& d) { PostMessageA(d.Handle(), WM_CLOSE, 0, 0); };
+    EXPECT_EQ(closed.RunModal(host.window), IDCANCEL);
+
+    WarnDialog quit;
+    quit.onInit = [](WarnDialog&) { PostQuitMessage(5); };
+    EXPECT_EQ(quit.RunModal(host.window), -1);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // passed on to the outer loop
+    EXPECT_EQ(msg.wParam, 5u);
+}
+
+TEST(SkinDialog, ChildDialogAndMissingLayout) {
+    RecordingHost& host = SharedHost();
+    class Empty : public SkinDialog {
+    public:
+        Empty() : SkinDialog(SkinsFolder(), "skin_no_such_dialog.ini") {}
+        void OnBuild(const SkinWindowBuilder&) override {}
+    } empty;
+    HWND page = empty.Create(host.window, true);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(GetParent(page), host.window);
+    RECT r;
+    GetWindowRect(page, &r);
+    EXPECT_EQ(r.right - r.left, 0);  // no pictures: no size, no outline
+    DestroyWindow(page);
+    EXPECT_EQ(empty.Handle(), nullptr);
+}
