@@ -1,0 +1,140 @@
+#include "tests/option/app/option_program_win.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "profile/messages.h"
+#include "shell/button_pos.h"
+
+using namespace e2e;
+
+namespace {
+
+std::string WinePath(const char* hostPath) {
+    std::string path = std::string("Z:") + hostPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+void CopyFolder(const std::string& from, const std::string& to) {
+    CreateDirectoryA(to.c_str(), nullptr);
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((from + "*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            CopyFileA((from + entry.cFileName).c_str(), (to + entry.cFileName).c_str(), FALSE);
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+}
+
+}  // namespace
+
+OptionProgram::OptionProgram() {
+    CopyFileA(WinePath(OPTION_EXE).c_str(), (Path() + "Option.exe").c_str(), FALSE);
+    CopyFolder(WinePath(OPTION_SKINS) + "\\", Path() + "skins\\");
+    SetDevice(1);
+}
+
+OptionProgram::~OptionProgram() {
+    while (HWND main = MainWindow()) {
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        if (!WaitFor([&] { return !IsWindow(main); }, 5s)) break;
+    }
+    for (HANDLE process : processes_) {
+        if (WaitForSingleObject(process, 5000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+        CloseHandle(process);
+    }
+}
+
+void OptionProgram::SetDevice(int device) {
+    WritePrivateProfileStringA("Setting", "Device", std::to_string(device).c_str(), (Path() + "config.ini").c_str());
+}
+
+HANDLE OptionProgram::Start(const std::string& workingFolder) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string line = "\"" + Path() + "Option.exe\"";
+    PROCESS_INFORMATION process = {};
+    const std::string folder = workingFolder.empty() ? Path() : workingFolder;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    processes_.push_back(process.hProcess);
+    return process.hProcess;
+}
+
+HWND OptionProgram::StartAndWait() {
+    if (!Start()) return nullptr;
+    WaitFor([] { return MainWindow() && IsWindowVisible(MainWindow()); });
+    return MainWindow();
+}
+
+HWND OptionProgram::MainWindow() { return FindWindowA(nullptr, names::kOptionWindowTitle); }
+
+int OptionProgram::MainWindowCount() {
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM counter) -> BOOL {
+            char title[128] = {};
+            GetWindowTextA(window, title, sizeof title);
+            if (std::string(title) == names::kOptionWindowTitle) ++*reinterpret_cast<int*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+void OptionProgram::ClickEntry(HWND window, const char* layoutFile, int entry) {
+    char skins[MAX_PATH] = {};
+    // Every window of the test folder reads its layout from the skins beside Option.exe.
+    const std::string layout = WinePath(OPTION_SKINS) + "\\" + layoutFile;
+    GetPrivateProfileStringA("BUTTONPOS", std::to_string(entry).c_str(), "", skins, sizeof skins, layout.c_str());
+    ButtonPos pos;
+    ParseButtonPos(skins, pos);
+    POINT middle{(pos.rect.left + pos.rect.right) / 2, (pos.rect.top + pos.rect.bottom) / 2};
+    ClientToScreen(window, &middle);
+    Click(middle);
+}
+
+void OptionProgram::Click(POINT screen) {
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+std::vector<HWND> OptionProgram::DialogsOf(HWND owner) {
+    struct Search {
+        HWND owner;
+        std::vector<HWND> found;
+    } search{owner, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            if (GetWindow(window, GW_OWNER) == s.owner && IsWindowVisible(window)) s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND OptionProgram::WaitForDialogOf(HWND owner) {
+    WaitFor([&] { return !DialogsOf(owner).empty(); });
+    const auto dialogs = DialogsOf(owner);
+    return dialogs.empty() ? nullptr : dialogs.front();
+}
+
+std::string OptionProgram::FileText(const std::string& relativePath) const {
+    std::ifstream file(Path() + relativePath, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
