@@ -8,6 +8,7 @@
 #include "profile/messages.h"
 #include "shell/bitmap_edit_win.h"
 #include "shell/menu_frame_win.h"
+#include "profile/file_lock_win.h"
 #include "shell/owned_handles_win.h"
 
 namespace {
@@ -32,8 +33,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     RegisterBitmapEditMessages();
     {
         const LanguageLibrary texts(folders.program);
-        NoOptionStores stores;
-        MainWindow main(folders, texts, stores);
+        NamedMutexFileLock filesLock;
+        LibraryStores libraries(folders.program, filesLock);
+        MainWindow main(folders, texts, libraries);
         main.RunModal(nullptr);
     }
     RemoveMenuFrames();

@@ -26,14 +26,15 @@ std::unique_ptr<OptionPage> MakeBlankPage(int page, const PageContext& context) 
     return std::make_unique<BlankPage>(context, PageLayout(page));
 }
 
-MainWindow::MainWindow(const OptionFolders& folders, const TextSource& texts, OptionStores& stores, PageFactory pages)
+MainWindow::MainWindow(const OptionFolders& folders, const TextSource& texts, LibraryStores& libraries,
+                       PageFactory pages)
     : SkinDialog(folders.skins, skin_main::kIniFile),
       folders_(folders),
       texts_(texts),
-      stores_(stores),
+      libraries_(libraries),
       makePage_(std::move(pages)),
       storage_(ProfileStorage{folders.program, fileLock_, texts, mouseSettings_}),
-      model_({monitor_, storage_, stores, *this, texts}) {}
+      model_({monitor_, storage_, libraries, *this, texts}) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -60,7 +61,7 @@ BOOL MainWindow::OnInit() {
     // A system menu and a minimise box, so the taskbar can minimise and restore it.
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
 
-    const PageContext context{model_.Edited(), texts_, folders_, stores_};
+    const PageContext context{model_.Edited(), texts_, folders_, libraries_};
     for (int page : {kBasicPage, kAdvancedPage}) {
         pages_[page] = makePage_(page, context);
         pages_[page]->CreateIn(Handle(), pageArea_);

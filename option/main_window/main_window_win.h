@@ -28,7 +28,7 @@ std::unique_ptr<OptionPage> MakeBlankPage(int page, const PageContext& context);
 
 class MainWindow final : public SkinDialog, private MainWindowView {
 public:
-    MainWindow(const OptionFolders& folders, const TextSource& texts, OptionStores& stores,
+    MainWindow(const OptionFolders& folders, const TextSource& texts, LibraryStores& libraries,
                PageFactory pages = MakeBlankPage);
     ~MainWindow() override;
 
@@ -64,7 +64,7 @@ private:
 
     const OptionFolders& folders_;
     const TextSource& texts_;
-    OptionStores& stores_;
+    LibraryStores& libraries_;
     PageFactory makePage_;
     NamedMutexFileLock fileLock_;
     RegistryMouseSettings mouseSettings_;

@@ -19,7 +19,7 @@
 #include <string>
 
 #include "option/option_folders.h"
-#include "option/option_stores.h"
+#include "option/library_stores.h"
 #include "profile/shared_block.h"
 #include "profile/text_source.h"
 #include "shell/skin_dialog_win.h"
@@ -29,7 +29,7 @@ struct PageContext {
     SharedBlock& edited;       // the copy the pages edit; its current profile is the one shown
     const TextSource& texts;   // lan.dll
     const OptionFolders& folders;
-    OptionStores& stores;
+    LibraryStores& libraries;  // macros, guns and advanced patterns
 };
 
 class OptionPage : public SkinDialog {
