@@ -13,6 +13,13 @@ export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 host_pid() { pgrep -f "$1" | head -n 1; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+# Resident KiB per mapped file (anonymous memory under its own heading),
+# largest first: where a program's memory goes.
+rss_by_mapping() {
+    awk '/^[0-9a-f]+-[0-9a-f]+ / { name = (NF >= 6) ? $6 : "[anonymous]"; for (i = 7; i <= NF; ++i) name = name " " $i }
+         /^Rss:/ { rss[name] += $2 }
+         END { for (n in rss) if (rss[n] >= 256) printf "    %7d KiB  %s\n", rss[n], n }' "/proc/$1/smaps" | sort -rn | head -n 14
+}
 
 report() {
     local monitor="" before=0
@@ -28,8 +35,13 @@ report() {
             hz=$(getconf CLK_TCK)
             awk -v t="$ticks" -v hz="$hz" 'BEGIN { printf "  host view: %.2f s CPU in 60 s (%.3f%%)\n", t / hz, 100 * t / hz / 60 }' ;;
         "memory printed")
+            local tray
+            tray=$(host_pid 'tray_program\.exe')
             echo "  host view: resident memory Monitor.exe $(rss_kib "$monitor") KiB," \
-                 "minimal Win32 program $(rss_kib "$(host_pid 'minimal\.exe')") KiB" ;;
+                 "blank window program $(rss_kib "$(host_pid 'minimal\.exe')") KiB," \
+                 "tray program $(rss_kib "$tray") KiB"
+            echo "  Monitor.exe by mapping:"; rss_by_mapping "$monitor"
+            echo "  tray program by mapping:"; rss_by_mapping "$tray" ;;
         *) echo "$line" ;;
         esac
     done
