@@ -10,7 +10,16 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD="$ROOT/${1:-build}/windows"
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-host_pid() { pgrep -f "$1" | head -n 1; }
+# The process of this Wine prefix: other builds on the machine may run
+# programs of the same name.
+host_pid() {
+    local pid
+    for pid in $(pgrep -f "$1"); do
+        if tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"; return
+        fi
+    done
+}
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 # Resident KiB per mapped file (anonymous memory under its own heading),
@@ -41,12 +50,15 @@ report() {
                  "blank window program $(rss_kib "$(host_pid 'minimal\.exe')") KiB," \
                  "tray program $(rss_kib "$tray") KiB"
             echo "  Monitor.exe by mapping:"; rss_by_mapping "$monitor"
-            echo "  tray program by mapping:"; rss_by_mapping "$tray" ;;
+            echo "  tray program by mapping:"; rss_by_mapping "$tray"
+            touch "$BUILD/memory_sampled" ;;
         *) echo "$line" ;;
         esac
     done
 }
 
+rm -f "$BUILD/memory_sampled"
+cd "$BUILD"
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c \
     'wineserver -p; wine "$0" </dev/null; rc=$?; wineserver -k; exit $rc' \
     "$BUILD/bench/monitor_measure/monitor_measure.exe" | report

@@ -24,6 +24,9 @@ using namespace e2e;
 namespace {
 
 constexpr int kRestSeconds = 60;
+// Created by measure_monitor.sh in the working folder once it has read the
+// host's memory figures.
+constexpr char kSampledMarker[] = "memory_sampled";
 
 long MandatedPauseMs(SharedBlock block) {
     Log log;
@@ -121,8 +124,11 @@ int main() {
     PrintMemory("Monitor.exe", monitor);
     PrintMemory("blank window program", minimal);
     PrintMemory("tray program", tray);
+    // The script samples the host's figures now; everything stays up until
+    // it says it is done.
     std::printf("memory printed\n");
     std::fflush(stdout);
+    WaitFor([] { return DeleteFileA(kSampledMarker) != FALSE; }, 30s);
     CloseHandle(monitor);
     CloseHandle(minimal);
     CloseHandle(tray);
