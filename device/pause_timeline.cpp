@@ -8,12 +8,11 @@ PauseTimeline::TimePoint PauseTimeline::Deadline(TimePoint now, int ms) {
     if (now - deadline_ > kNewExchangeAfter) {
         deadline_ = now + pause;
     } else {
-        deadline_ = std::max(deadline_ + pause, woke_ + pause - kMaxCatchUp);
+        deadline_ = std::max(deadline_ + pause, now + pause - kMaxCatchUp);
     }
     return deadline_;
 }
 
 void DeadlineClock::Sleep(int milliseconds) {
     std::this_thread::sleep_until(timeline_.Deadline(std::chrono::steady_clock::now(), milliseconds));
-    timeline_.Woke(std::chrono::steady_clock::now());
 }
