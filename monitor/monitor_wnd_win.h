@@ -9,7 +9,6 @@
 #include <string>
 
 #include "device/clock.h"
-#include "device/pause_timeline.h"
 #include "device/connection.h"
 #include "device/hid_link_win.h"
 #include "lan/language_win.h"
@@ -58,7 +57,6 @@ private:
     SharedBlock local_{};
     SharedBlockChannel block_;
     SystemClock windowClock_;
-    DeadlineClock workerClock_;
     ApplyWorker worker_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MediaActions> media_;

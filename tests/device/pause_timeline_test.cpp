@@ -19,6 +19,7 @@ TEST(PauseTimeline, SmallDelaysDoNotAddUp) {
         const TimePoint deadline = timeline.Deadline(now, 100);
         EXPECT_EQ(deadline, kStart + milliseconds(100 * step)) << step;
         now = deadline + microseconds(700);
+        timeline.ReportDone(now);
     }
 }
 
@@ -27,9 +28,21 @@ TEST(PauseTimeline, SmallDelaysDoNotAddUp) {
 TEST(PauseTimeline, ALateReportShortensTheNextPauseOnlyALittle) {
     PauseTimeline timeline;
     const TimePoint first = timeline.Deadline(kStart, 100);
-    const TimePoint asked = first + milliseconds(20);
-    EXPECT_EQ(timeline.Deadline(asked, 100), asked + milliseconds(100) - PauseTimeline::kMaxCatchUp);
+    const TimePoint report = first + milliseconds(20);
+    timeline.ReportDone(report);
+    EXPECT_EQ(timeline.Deadline(report, 100), report + milliseconds(100) - PauseTimeline::kMaxCatchUp);
     EXPECT_LT(PauseTimeline::kMaxCatchUp, milliseconds(1));
+}
+
+// Two pauses in a row with no report between them share one catch-up.
+TEST(PauseTimeline, BackToBackPausesCatchUpOnlyOnce) {
+    PauseTimeline timeline;
+    const TimePoint first = timeline.Deadline(kStart, 100);
+    const TimePoint report = first + milliseconds(5);
+    timeline.ReportDone(report);
+    const TimePoint pause100 = timeline.Deadline(report, 100);
+    const TimePoint pause20 = timeline.Deadline(pause100 + milliseconds(3), 20);
+    EXPECT_EQ(pause20, report + milliseconds(120) - PauseTimeline::kMaxCatchUp);
 }
 
 // The first pause of a new exchange is never shortened by an old timeline.
