@@ -21,6 +21,22 @@ endif()
 
 option(BUILD_BENCHMARKS "Build the Google Benchmark programs (native-release preset)" OFF)
 
+# For a resident program or a library loaded into one: Wine copies every
+# section of an image whose sections are not page-aligned in the file into
+# private memory, debug sections included. Page-aligned sections are mapped
+# from the file instead, and the debug information moves to <file>.debug
+# beside it (found through a debug link).
+function(make_lean_image target)
+  if(WIN32)
+    target_link_options(${target} PRIVATE -Wl,--file-alignment,4096)
+    add_custom_command(TARGET ${target} POST_BUILD
+      COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+      COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug
+              $<TARGET_FILE:${target}>
+      VERBATIM)
+  endif()
+endfunction()
+
 # Builds a GUI program (no console window under Wine or Windows).
 function(make_gui_program target)
   if(WIN32)

@@ -12,6 +12,9 @@ namespace vmouse {
 // Class and title of the virtual mouse's window: its existence is the
 // mouse being plugged in.
 inline constexpr wchar_t kMouseWindowClass[] = L"VirtualMouseDevice";
+// Set by the mouse once its window exists, so that the library waits for an
+// arrival instead of looking for the window again and again.
+inline constexpr wchar_t kMouseArrivedEvent[] = L"VirtualMouseDevice_Arrived";
 inline constexpr wchar_t kLogFileName[] = L"VirtualMouse.log";
 inline constexpr wchar_t kProgramFileName[] = L"VirtualMouse.exe";
 

@@ -6,9 +6,9 @@ namespace {
 constexpr SIZE_T kWorkerStackCommit = 4096;
 }
 
-bool ApplyWorker::Start(const MonitorConnection& connection, Transport& transport, Clock& clock,
-                        HWND resultWindow) {
-    core_.emplace(connection, transport, clock, *this);
+bool ApplyWorker::Start(const MonitorConnection& connection, Transport& mouse, HWND resultWindow) {
+    transport_.emplace(mouse, clock_);
+    core_.emplace(connection, *transport_, clock_, *this);
     resultWindow_ = resultWindow;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, kWorkerStackCommit, Run, this, 0, &threadId_);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "device/apply_worker_core.h"
+#include "device/pause_timeline.h"
 
 class ApplyWorker final : public WorkerResults {
 public:
@@ -17,11 +18,9 @@ public:
     ApplyWorker(const ApplyWorker&) = delete;
     ApplyWorker& operator=(const ApplyWorker&) = delete;
 
-    // Starts the thread, which reports through `transport` and `clock` and
-    // posts its results to `resultWindow`, and returns once it can take
-    // requests.
-    bool Start(const MonitorConnection& connection, Transport& transport, Clock& clock,
-               HWND resultWindow);
+    // Starts the thread, which reports through `mouse` and posts its results
+    // to `resultWindow`, and returns once it can take requests.
+    bool Start(const MonitorConnection& connection, Transport& mouse, HWND resultWindow);
     // Queues a request; false when the thread is not running.
     bool Post(WorkerRequest request);
     // Asks the thread to end and waits for it, however long the request in
@@ -36,6 +35,8 @@ private:
     void Deliver(WorkerResult result) override;
     static DWORD WINAPI Run(void* self);
 
+    DeadlineClock clock_;
+    std::optional<PacedTransport> transport_;
     std::optional<ApplyWorkerCore> core_;
     HWND resultWindow_ = nullptr;
     HANDLE thread_ = nullptr;

@@ -103,7 +103,7 @@ bool CMonitorWnd::OnCreate() {
     // A block mutex that already exists belongs to another Monitor.
     if (!block_.CreateBlockMutex()) return false;
     if (block_.CreateBlock()) block_.CopyOut(local_);
-    worker_.Start(*connection_, hid_, workerClock_, window_);
+    worker_.Start(*connection_, hid_, window_);
     SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     connection_->ConnectAtStartup(openOption_);
     ApplyActiveWindowsSettings();

@@ -59,7 +59,6 @@ private:
     SharedBlock local_{};
     SharedBlockChannel block_;
     SystemClock windowClock_;
-    SystemClock workerClock_;
     ApplyWorker worker_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MediaActions> media_;

@@ -1,8 +1,10 @@
 // hiddriver.dll: the HID access operations Monitor uses, served by the
 // virtual mouse (VirtualMouse.exe). The mouse counts as present while its
 // window exists. A watcher thread follows plug-in and removal and posts the
-// arrival message; the mouse itself posts the event messages to the windows
-// that subscribed through Open_DevMonitor.
+// arrival message; it sleeps until the mouse's process ends or a new mouse
+// signals its arrival, so an idle Monitor costs nothing here. The mouse
+// itself posts the event messages to the windows that subscribed through
+// Open_DevMonitor.
 #include <windows.h>
 
 #include <algorithm>
@@ -15,8 +17,8 @@ using namespace vmouse;
 
 namespace {
 
-constexpr DWORD kWatchPeriodMs = 150;
 constexpr int kMaxTransfer = 64;
+constexpr DWORD kLookAgainMs = 150;
 
 std::mutex g_stateLock;  // guards everything below
 bool g_idsMatch = true;  // Set_VIDPID named this mouse (or was not called)
@@ -40,6 +42,13 @@ void Subscribe(HWND mouse, HWND window, UINT message, Request request) {
     SendToMouse(mouse, request, &s, sizeof s);
 }
 
+// The process behind the mouse's window, to wait for its end.
+HANDLE MouseProcess(HWND mouse) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(mouse, &id);
+    return id ? OpenProcess(SYNCHRONIZE, FALSE, id) : nullptr;
+}
+
 // Follows the mouse window; a new window (mouse replugged between two
 // looks) counts as a removal followed by an arrival.
 DWORD WINAPI WatchMouse(void* initial) {
@@ -52,16 +61,33 @@ DWORD WINAPI WatchMouse(void* initial) {
         window = g_eventWindow, eventMessage = g_eventMessage, arrivalMessage = g_arrivalMessage;
         stop = g_stopWatching;
     }
-    while (WaitForSingleObject(stop, kWatchPeriodMs) == WAIT_TIMEOUT) {
+    HANDLE arrived = CreateEventW(nullptr, TRUE, FALSE, kMouseArrivedEvent);
+    if (!arrived) return 0;
+    for (;;) {
+        // Reset before looking: a mouse that arrives after the look sets it again.
+        if (!known) ResetEvent(arrived);
         HWND now = PresentMouse();
-        if (now == known) continue;
-        if (known) PostMessageW(window, arrivalMessage, 0, 0);
-        if (now) {
-            Subscribe(now, window, eventMessage, Request::Subscribe);
-            PostMessageW(window, arrivalMessage, 1, 0);
+        if (now != known) {
+            if (known) PostMessageW(window, arrivalMessage, 0, 0);
+            if (now) {
+                Subscribe(now, window, eventMessage, Request::Subscribe);
+                PostMessageW(window, arrivalMessage, 1, 0);
+            }
+            known = now;
         }
-        known = now;
+        HANDLE mouseProcess = known ? MouseProcess(known) : nullptr;
+        DWORD woke;
+        if (known && !mouseProcess) {
+            // Its process cannot be waited for: look again after a while.
+            woke = WaitForSingleObject(stop, kLookAgainMs) == WAIT_TIMEOUT ? WAIT_OBJECT_0 + 1 : WAIT_OBJECT_0;
+        } else {
+            const HANDLE waits[2] = {stop, known ? mouseProcess : arrived};
+            woke = WaitForMultipleObjects(2, waits, FALSE, INFINITE);
+        }
+        if (mouseProcess) CloseHandle(mouseProcess);
+        if (woke != WAIT_OBJECT_0 + 1) break;
     }
+    CloseHandle(arrived);
     return 0;
 }
 

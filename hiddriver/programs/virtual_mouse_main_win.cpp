@@ -119,6 +119,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                   nullptr, instance, nullptr);
     if (!window) return 1;
     WriteLog({"PLUG", {}, "plugged in", {}});
+    HANDLE arrived = CreateEventW(nullptr, TRUE, FALSE, kMouseArrivedEvent);
+    if (arrived) SetEvent(arrived);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -126,6 +128,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         DispatchMessageW(&message);
     }
     WriteLog({"PLUG", {}, "unplugged", {}});
+    if (arrived) CloseHandle(arrived);
     if (g_log) std::fclose(g_log);
     return 0;
 }

@@ -208,6 +208,10 @@ bool ProgramFolder::StartMonitor(const std::string& commandLine) {
     return true;
 }
 
+void ProgramFolder::AddProgram(const char* hostPath, const std::string& fileName) const {
+    Copy(hostPath, path_ + fileName);
+}
+
 void ProgramFolder::StartProgram(const std::string& fileName) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

@@ -47,6 +47,8 @@ public:
     bool StartMonitor(const std::string& commandLine = "");
     // Starts a program of the folder and returns its process handle (owned by the folder).
     void StartProgram(const std::string& fileName);
+    // Copies a program of the build (host path) into the folder as `fileName`.
+    void AddProgram(const char* hostPath, const std::string& fileName) const;
     HWND MonitorWindow() const;
     // Asks Monitor to end and waits for its process.
     bool StopMonitor();
