@@ -39,7 +39,8 @@ uninstall() { wine "$dir/Uninstall.exe" /S "$@" >>"$work/setup.log" 2>&1 </dev/n
 hold_option() { (wine "$probe" hold "$option_title" &) >/dev/null 2>&1 </dev/null && wine "$probe" wait "$option_title" 10; }
 listing() { (cd "$1" && find . | LC_ALL=C sort); }
 only_user_data_left() {
-    [ "$(listing "$dir")" = "$(printf '%s\n' . ./config ./config.ini ./config/Default0.gmp ./config/sequence.dat | LC_ALL=C sort)" ]
+    [ "$(listing "$dir")" = "$(printf '%s\n' . ./config ./config.ini ./config/Default0.gmp ./config/sequence.dat \
+        ./config/Gun.dat ./config/AdvanceGun.dat | LC_ALL=C sort)" ]
 }
 
 dir=$(unix_path '%LOCALAPPDATA%\Programs\DuvaraZariv')
@@ -96,7 +97,7 @@ wine "$probe" wait "$monitor_title" 30 || fail "Monitor does not run after the u
 # Uninstall with Monitor and Option running: only the user's data stays.
 hold_option || fail "the Option stand-in did not start"
 uninstall || fail "the uninstaller failed"
-wait_for 30 only_user_data_left || { listing "$dir" >&2; fail "the uninstall left other files than the profiles"; }
+wait_for 30 only_user_data_left || { listing "$dir" >&2; fail "the uninstall left other files than the profiles and libraries"; }
 kept || fail "the uninstall changed the user's profiles and libraries"
 wait_for 10 no_reg_key || fail "the uninstall entry is still registered"
 [ -z "$(reg_value "$run_key" DuvaraZariv)" ] || fail "the Run value outlived the uninstall"
