@@ -92,6 +92,24 @@ Function ${UN}EndProcess
     Pop $0
     Pop $1
 FunctionEnd
+
+; AwaitDisplay: a Monitor that has just started opens the on-screen display
+; last; its window is waited for (5 s at most), so that the display's
+; process is ended with the others instead of holding its file.
+Function ${UN}AwaitDisplay
+    Push $0
+    Push $1
+    FindWindow $0 "" "${MONITOR_TITLE}"
+    ${If} $0 <> 0
+        ${For} $1 1 50
+            FindWindow $0 "" "${OSD_TITLE}"
+            ${IfThen} $0 <> 0 ${|} ${Break} ${|}
+            Sleep 100
+        ${Next}
+    ${EndIf}
+    Pop $1
+    Pop $0
+FunctionEnd
 !macroend
 !insertmacro DEFINE_END_PROGRAM ""
 !insertmacro DEFINE_END_PROGRAM "un."
@@ -112,6 +130,7 @@ FunctionEnd
 ; closes the on-screen display, whose process may outlive its window: its
 ; handle is taken before, and the display closed here if it still shows.
 !macro END_PROGRAMS UN
+    Call ${UN}AwaitDisplay
     !insertmacro PROCESS_OF_WINDOW "${UN}" "${OPTION_TITLE}" $R0
     !insertmacro PROCESS_OF_WINDOW "${UN}" "${MONITOR_TITLE}" $R1
     !insertmacro PROCESS_OF_WINDOW "${UN}" "${OSD_TITLE}" $R2
