@@ -18,20 +18,11 @@
 #include "shell/slider_win.h"
 #include "skin_list_box_host_win.h"
 #include "test_pictures_win.h"
+#include "skin_set_folder_win.h"
 
 namespace {
 
 constexpr int kRounds = 20;
-
-std::string SkinsFolder() {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
-    std::string folder = full;
-    for (char& c : folder)
-        if (c == '/') c = '\\';
-    if (folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
@@ -39,7 +30,7 @@ void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDA
 // times in every look, and destroys them all.
 void MakePaintDestroy(HWND parent, const std::string& thumb, HBITMAP sheet) {
     SkinButton shaped;
-    shaped.SetMaskPath(SkinsFolder() + "ok_mask.bmp");
+    shaped.SetMaskPath(SkinSetFolder() + "ok_mask.bmp");
     shaped.Create(parent, 1, RECT{0, 0, 100, 30});
     shaped.SetPictures(RECT{0, 0, 100, 30}, sheet, sheet, sheet, sheet);
     shaped.SetCaption("OK");
@@ -94,7 +85,7 @@ void MakePaintDestroy(HWND parent, const std::string& thumb, HBITMAP sheet) {
 
 class WarnDialog : public SkinDialog {
 public:
-    WarnDialog() : SkinDialog(SkinsFolder(), "skin_warn.ini") {}
+    WarnDialog() : SkinDialog(SkinSetFolder(), "skin_warn.ini") {}
 
 protected:
     void OnBuild(const SkinWindowBuilder& build) override {

@@ -13,18 +13,9 @@
 #include "shell/skin_dialog_win.h"
 #include "shell/skin_picture_win.h"
 #include "skin_list_box_host_win.h"
+#include "skin_set_folder_win.h"
 
 namespace {
-
-std::string SkinsFolder() {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
-    std::string folder = full;
-    for (char& c : folder)
-        if (c == '/') c = '\\';
-    if (folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 constexpr UINT kClickCloseLater = WM_APP + 1;
 
@@ -35,7 +26,7 @@ struct Command {
 // OK (entry 1), Cancel (entry 2) and close (entry 3), like every warning.
 class WarnDialog : public SkinDialog {
 public:
-    WarnDialog() : SkinDialog(SkinsFolder(), "skin_warn.ini") {}
+    WarnDialog() : SkinDialog(SkinSetFolder(), "skin_warn.ini") {}
 
     std::function<void(WarnDialog&)> onInit;  // queues the test's input
     std::vector<Command> commands;
@@ -99,7 +90,7 @@ TEST(SkinDialog, ModalFromItsLayoutSwallowingEnterAndEscape) {
     RecordingHost& host = SharedHost();
     UniqueBitmap sheet;
     SIZE size{};
-    ASSERT_TRUE(LoadSkinPicture(SkinsFolder() + "warn_normal.bmp", sheet, size));
+    ASSERT_TRUE(LoadSkinPicture(SkinSetFolder() + "warn_normal.bmp", sheet, size));
     const PictureDc sheetDc(nullptr, sheet.get());
     const POINT spots[3] = {{30, 120}, {200, 180}, {380, 100}};
     COLORREF shown[3] = {}, expected[3] = {};
@@ -174,7 +165,7 @@ TEST(SkinDialog, ChildDialogAndMissingLayout) {
     RecordingHost& host = SharedHost();
     class Empty : public SkinDialog {
     public:
-        Empty() : SkinDialog(SkinsFolder(), "skin_no_such_dialog.ini") {}
+        Empty() : SkinDialog(SkinSetFolder(), "skin_no_such_dialog.ini") {}
         void OnBuild(const SkinWindowBuilder&) override {}
     } empty;
     HWND page = empty.Create(host.window, true);

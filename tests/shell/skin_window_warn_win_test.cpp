@@ -13,19 +13,9 @@
 #include "shell/skin_layout_win.h"
 #include "shell/skin_picture_win.h"
 #include "shell/skin_window_win.h"
+#include "skin_set_folder_win.h"
 
 namespace {
-
-// The generated skin set as a full Windows path with a trailing backslash.
-std::string SkinsFolder() {
-    char full[MAX_PATH] = {};
-    GetFullPathNameA(SKIN_SET_DIR, MAX_PATH, full, nullptr);
-    std::string folder = full;
-    for (char& c : folder)
-        if (c == '/') c = '\\';
-    if (folder.back() != '\\') folder += '\\';
-    return folder;
-}
 
 HWND CreateHostWindow() {
     WNDCLASSA cls{};
@@ -66,7 +56,7 @@ protected:
     void SetUp() override {
         window_ = CreateHostWindow();
         ASSERT_NE(window_, nullptr);
-        SkinLayout layout(SkinsFolder(), "skin_warn.ini");
+        SkinLayout layout(SkinSetFolder(), "skin_warn.ini");
         SkinWindowBuilder build(window_, layout, pictures_);
         ok_.SetMaskPath(build.MaskPath("ok_mask.bmp"));
         ok_.Create(window_, 1, build.Rect(1));
@@ -131,7 +121,7 @@ TEST_F(WarnWindow, ButtonPicturesAreCutAtTheirRectangles) {
     // The OK button's Normal picture is the sheet's pixels under the button.
     UniqueBitmap sheet;
     SIZE size{};
-    ASSERT_TRUE(LoadSkinPicture(SkinsFolder() + "warn_normal.bmp", sheet, size));
+    ASSERT_TRUE(LoadSkinPicture(SkinSetFolder() + "warn_normal.bmp", sheet, size));
     const PictureDc sheetDc(nullptr, sheet.get());
     const WindowDc buttonDc(ok_.Handle());
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -146,7 +136,7 @@ TEST_F(WarnWindow, ButtonPicturesAreCutAtTheirRectangles) {
 
 TEST(SkinWindowBuilder, MissingLayoutLeavesAnEmptyWindowWithoutShape) {
     HWND window = CreateHostWindow();
-    SkinLayout layout(SkinsFolder(), "skin_no_such_window.ini");
+    SkinLayout layout(SkinSetFolder(), "skin_no_such_window.ini");
     SkinWindowPictures pictures;
     {
         SkinWindowBuilder build(window, layout, pictures);
