@@ -171,6 +171,9 @@ inline std::string WineFolder(const char* hostPath) {
 // Saves what the screen shows of `window` as `name` in the build folder.
 bool SaveScreenRect(const RECT& area, const char* path);
 inline void Screenshot(HWND window, const std::string& name) {
+    // Posted steps run ahead of painting: paint first.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
     RECT r{};
     GetWindowRect(window, &r);
     SaveScreenRect(r, (WineFolder(DIALOG_SHOTS_DIR) + name).c_str());
