@@ -79,6 +79,19 @@ TEST_F(OptionProgramTest, FindsItsSkinsWhenStartedFromAnotherFolder) {
     EXPECT_TRUE(WaitFor([] { return IsWindowVisible(GetDlgItem(OptionProgram::MainWindow(), skin_main::kOk)); }));
 }
 
+TEST_F(OptionProgramTest, MonitorStartsOptionBesideItAndRaisesItInsteadOfASecond) {
+    option.Folder().MouseCtl("plug");
+    ASSERT_TRUE(option.Folder().StartMonitor("1"));
+    ASSERT_TRUE(WaitFor([] { return OptionProgram::MainWindow() && IsWindowVisible(OptionProgram::MainWindow()); }, 20s));
+    // The mouse's open-Option button while Option runs.
+    option.Folder().MouseCtl("press open-option");
+    ShowWindow(OptionProgram::MainWindow(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([] { return IsIconic(OptionProgram::MainWindow()); }));
+    option.Folder().MouseCtl("press open-option");
+    EXPECT_TRUE(WaitFor([] { return !IsIconic(OptionProgram::MainWindow()); }));
+    EXPECT_EQ(OptionProgram::MainWindowCount(), 1);
+}
+
 TEST_F(OptionProgramTest, NotConnectedWarningShowsOnceWhenMonitorWroteNoDevice) {
     option.SetDevice(0);
     const HWND main = option.StartAndWait();
@@ -160,8 +173,6 @@ TEST_F(OptionProgramTest, OkAndApplyStayDisabledUntilMonitorAnswers) {
     // The request is posted after the buttons were disabled; they stay so.
     EXPECT_FALSE(Enabled(skin_main::kOk));
     EXPECT_FALSE(Enabled(skin_main::kApply));
-    // A click on the disabled Apply sends no second request.
-    option.ClickMain(skin_main::kApply);
     PostMessageA(OptionProgram::MainWindow(), msg::kApplyFinished, 0, 0);
     ASSERT_TRUE(WaitFor([] { return Enabled(skin_main::kOk) && Enabled(skin_main::kApply); }));
     monitor.Pump();
