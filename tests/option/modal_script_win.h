@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/gallery/gallery_screenshot_win.h"
 #include "shell/skin_dialog_win.h"
 
 class ModalScript {
@@ -169,7 +170,6 @@ inline std::string WineFolder(const char* hostPath) {
 }
 
 // Saves what the screen shows of `window` as `name` in the build folder.
-bool SaveScreenRect(const RECT& area, const char* path);
 inline void Screenshot(HWND window, const std::string& name) {
     // Posted steps run ahead of painting: paint first.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "profile/messages.h"
+#include "shell/gallery/gallery_screenshot_win.h"
 #include "skins/skin_entries.h"
 #include "tests/option/app/option_program_win.h"
 
@@ -53,6 +54,23 @@ protected:
 
     OptionProgram option;
 };
+
+// A picture of the main window with its first page, in the build folder.
+TEST_F(OptionProgramTest, MainWindowScreenshot) {
+    const HWND main = option.StartAndWait();
+    ASSERT_NE(main, nullptr);
+    // The pages come after the window's first paint, as children of it.
+    ASSERT_TRUE(WaitFor([&] {
+        HWND page = nullptr;
+        while ((page = FindWindowExA(main, page, "#32770", nullptr)))
+            if (IsWindowVisible(page)) return true;
+        return false;
+    }));
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r{};
+    GetWindowRect(main, &r);
+    EXPECT_TRUE(SaveScreenRect(r, OPTION_SHOT));
+}
 
 TEST_F(OptionProgramTest, SecondStartEndsSilentlyLeavingOneMainWindow) {
     ASSERT_NE(option.StartAndWait(), nullptr);
