@@ -127,6 +127,20 @@ TEST_F(OptionProgramTest, NotConnectedWarningShowsOnceWhenMonitorWroteNoDevice) 
     EXPECT_TRUE(OptionProgram::DialogsOf(main).empty());
 }
 
+TEST_F(OptionProgramTest, MonitorsCloseEndsOptionEvenWithTheWarningOpen) {
+    option.SetDevice(0);
+    const HWND main = option.StartAndWait();
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(OptionProgram::WaitForDialogOf(main), nullptr);
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    PostMessageA(main, WM_CLOSE, 0, 0);  // as Monitor does when the mouse goes
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(main); }));
+    HANDLE running = OpenProcess(SYNCHRONIZE, FALSE, process);
+    EXPECT_TRUE(!running || WaitForSingleObject(running, 10000) == WAIT_OBJECT_0);
+    if (running) CloseHandle(running);
+}
+
 TEST_F(OptionProgramTest, ProfileButtonsThenCancelLeaveMonitorsBlockAndTheFilesAlone) {
     StartConnectedMonitor();
     SharedBlock before{};
