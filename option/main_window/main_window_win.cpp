@@ -61,14 +61,22 @@ BOOL MainWindow::OnInit() {
     // A system menu and a minimise box, so the taskbar can minimise and restore it.
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
 
+    model_.Initialise();
+    SetTimer(Handle(), kConnectionCheckTimer, kConnectionCheckPeriodMs, nullptr);
+    return TRUE;
+}
+
+// The pages are built at the first tick of the connection check, which
+// comes after the window's first paint: the window shows at once and the
+// pages, whose pictures take the longest to load, follow.
+void MainWindow::CreatePages() {
     const PageContext context{model_.Edited(), texts_, folders_, libraries_};
     for (int page : {kBasicPage, kAdvancedPage}) {
         pages_[page] = makePage_(page, context);
         pages_[page]->CreateIn(Handle(), pageArea_);
     }
-    model_.Initialise();
-    SetTimer(Handle(), kConnectionCheckTimer, kConnectionCheckPeriodMs, nullptr);
-    return TRUE;
+    ShowPage(model_.Page());
+    RefreshPages();
 }
 
 void MainWindow::OnCommand(int id, int, HWND control) {
@@ -98,6 +106,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     switch (message) {
         case WM_TIMER:
             if (wParam != kConnectionCheckTimer) return false;
+            if (!pages_[kBasicPage]) CreatePages();
             model_.CheckConnection();
             return true;
         case WM_CLOSE:
@@ -160,7 +169,7 @@ void MainWindow::SetApplyBusy(bool busy) {
 void MainWindow::ShowPage(int page) {
     Button(skin_main::kBasicPage)->SetLatched(page == kBasicPage);
     Button(skin_main::kAdvancedPage)->SetLatched(page == kAdvancedPage);
-    if (shownPage_ == page) return;
+    if (shownPage_ == page || !pages_[page]) return;
     if (shownPage_ >= 0) ShowWindow(pages_[shownPage_]->Handle(), SW_HIDE);
     ShowWindow(pages_[page]->Handle(), SW_SHOW);
     shownPage_ = page;
@@ -171,12 +180,17 @@ void MainWindow::MarkProfile(int profile) {
 }
 
 void MainWindow::RefreshPages() {
-    for (const auto& page : pages_) page->ShowProfile();
+    for (const auto& page : pages_)
+        if (page) page->ShowProfile();
 }
 
-void MainWindow::RefreshDpiStage() { pages_[kBasicPage]->ShowDpiStage(); }
+void MainWindow::RefreshDpiStage() {
+    if (pages_[kBasicPage]) pages_[kBasicPage]->ShowDpiStage();
+}
 
-void MainWindow::RefreshPollingRate() { pages_[kBasicPage]->ShowPollingRate(); }
+void MainWindow::RefreshPollingRate() {
+    if (pages_[kBasicPage]) pages_[kBasicPage]->ShowPollingRate();
+}
 
 void MainWindow::ShowMapViewFailed() { MessageBoxA(Handle(), "Could not map view of file.", nullptr, MB_OK); }
 

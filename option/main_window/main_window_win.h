@@ -32,14 +32,13 @@ public:
                PageFactory pages = MakeBlankPage);
     ~MainWindow() override;
 
-    const MainWindowModel& Model() const { return model_; }
-
 private:
     void OnBuild(const SkinWindowBuilder& build) override;
     BOOL OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+    void CreatePages();
     void Run(const MainControl& control);
     void OpenReadme() const;
     void ImportProfile();
@@ -74,7 +73,7 @@ private:
     MainWindowModel model_;
     std::vector<std::pair<int, SkinButton*>> buttons_;  // by layout entry
     RECT pageArea_{};
-    std::array<std::unique_ptr<OptionPage>, 2> pages_;
+    std::array<std::unique_ptr<OptionPage>, 2> pages_;  // built after the first paint
     int shownPage_ = -1;
     HICON bigIcon_ = nullptr;    // shared resource icons: not destroyed
     HICON smallIcon_ = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "profile/messages.h"
+#include "shell/gallery/gallery_screenshot_win.h"
 #include "skins/skin_entries.h"
 #include "tests/option/app/option_program_win.h"
 
@@ -54,6 +55,23 @@ protected:
     OptionProgram option;
 };
 
+// A picture of the main window with its first page, in the build folder.
+TEST_F(OptionProgramTest, MainWindowScreenshot) {
+    const HWND main = option.StartAndWait();
+    ASSERT_NE(main, nullptr);
+    // The pages come after the window's first paint, as children of it.
+    ASSERT_TRUE(WaitFor([&] {
+        HWND page = nullptr;
+        while ((page = FindWindowExA(main, page, "#32770", nullptr)))
+            if (IsWindowVisible(page)) return true;
+        return false;
+    }));
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r{};
+    GetWindowRect(main, &r);
+    EXPECT_TRUE(SaveScreenRect(r, OPTION_SHOT));
+}
+
 TEST_F(OptionProgramTest, SecondStartEndsSilentlyLeavingOneMainWindow) {
     ASSERT_NE(option.StartAndWait(), nullptr);
     const HANDLE second = option.Start();
@@ -79,6 +97,19 @@ TEST_F(OptionProgramTest, FindsItsSkinsWhenStartedFromAnotherFolder) {
     EXPECT_TRUE(WaitFor([] { return IsWindowVisible(GetDlgItem(OptionProgram::MainWindow(), skin_main::kOk)); }));
 }
 
+TEST_F(OptionProgramTest, MonitorStartsOptionBesideItAndRaisesItInsteadOfASecond) {
+    option.Folder().MouseCtl("plug");
+    ASSERT_TRUE(option.Folder().StartMonitor("1"));
+    ASSERT_TRUE(WaitFor([] { return OptionProgram::MainWindow() && IsWindowVisible(OptionProgram::MainWindow()); }, 20s));
+    // The mouse's open-Option button while Option runs.
+    option.Folder().MouseCtl("press open-option");
+    ShowWindow(OptionProgram::MainWindow(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([] { return IsIconic(OptionProgram::MainWindow()); }));
+    option.Folder().MouseCtl("press open-option");
+    EXPECT_TRUE(WaitFor([] { return !IsIconic(OptionProgram::MainWindow()); }));
+    EXPECT_EQ(OptionProgram::MainWindowCount(), 1);
+}
+
 TEST_F(OptionProgramTest, NotConnectedWarningShowsOnceWhenMonitorWroteNoDevice) {
     option.SetDevice(0);
     const HWND main = option.StartAndWait();
@@ -94,6 +125,20 @@ TEST_F(OptionProgramTest, NotConnectedWarningShowsOnceWhenMonitorWroteNoDevice) 
     option.ClickMain(skin_main::kApply);
     ASSERT_TRUE(WaitFor([&] { return option.Folder().ConfigValue("Setting", "CurrentProfile") == "3"; }));
     EXPECT_TRUE(OptionProgram::DialogsOf(main).empty());
+}
+
+TEST_F(OptionProgramTest, MonitorsCloseEndsOptionEvenWithTheWarningOpen) {
+    option.SetDevice(0);
+    const HWND main = option.StartAndWait();
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(OptionProgram::WaitForDialogOf(main), nullptr);
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    PostMessageA(main, WM_CLOSE, 0, 0);  // as Monitor does when the mouse goes
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(main); }));
+    HANDLE running = OpenProcess(SYNCHRONIZE, FALSE, process);
+    EXPECT_TRUE(!running || WaitForSingleObject(running, 10000) == WAIT_OBJECT_0);
+    if (running) CloseHandle(running);
 }
 
 TEST_F(OptionProgramTest, ProfileButtonsThenCancelLeaveMonitorsBlockAndTheFilesAlone) {
@@ -160,8 +205,6 @@ TEST_F(OptionProgramTest, OkAndApplyStayDisabledUntilMonitorAnswers) {
     // The request is posted after the buttons were disabled; they stay so.
     EXPECT_FALSE(Enabled(skin_main::kOk));
     EXPECT_FALSE(Enabled(skin_main::kApply));
-    // A click on the disabled Apply sends no second request.
-    option.ClickMain(skin_main::kApply);
     PostMessageA(OptionProgram::MainWindow(), msg::kApplyFinished, 0, 0);
     ASSERT_TRUE(WaitFor([] { return Enabled(skin_main::kOk) && Enabled(skin_main::kApply); }));
     monitor.Pump();
