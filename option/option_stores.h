@@ -1,6 +1,5 @@
 // The macro library and the two fire-pattern libraries as the main window
-// and the dialogs reach them. LibraryStores is the real one; NoOptionStores
-// stands in where no library is wanted (nothing stored, every name free).
+// and the dialogs reach them (LibraryStores); tests give their own.
 #pragma once
 
 #include <string_view>
@@ -30,21 +29,9 @@ public:
     virtual const NamedStore& AdvancedGuns() const = 0;
 };
 
+// A library without names, for windows and tests that need none.
 class NoNames final : public NamedStore {
 public:
     bool GroupExists(std::string_view) const override { return false; }
     bool ItemExists(int, std::string_view) const override { return false; }
-};
-
-class NoOptionStores final : public OptionStores {
-public:
-    void Load() override {}
-    void SaveMacros() override {}
-    void Free() override {}
-    const NamedStore& Macros() const override { return none_; }
-    const NamedStore& Guns() const override { return none_; }
-    const NamedStore& AdvancedGuns() const override { return none_; }
-
-private:
-    NoNames none_;
 };

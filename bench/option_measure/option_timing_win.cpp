@@ -167,7 +167,8 @@ int Clicks(const std::string& folder) {
 
     const OptionFolders folders{folder, folder + "skins\\"};
     const LanguageLibrary texts(folders.program);
-    NoOptionStores stores;
+    InProcessFileLock filesLock;
+    LibraryStores stores(folders.program, filesLock);
     Clock::time_point shown[2];
     MainWindow main(folders, texts, stores, [&](int page, const PageContext& context) {
         return std::make_unique<RedrawingPage>(context, page == 0 ? "skin_button_page.ini" : "skin_advance_setting.ini",
