@@ -12,9 +12,11 @@ namespace vmouse {
 // Class and title of the virtual mouse's window: its existence is the
 // mouse being plugged in.
 inline constexpr wchar_t kMouseWindowClass[] = L"VirtualMouseDevice";
-// Set by the mouse once its window exists, so that the library waits for an
-// arrival instead of looking for the window again and again.
-inline constexpr wchar_t kMouseArrivedEvent[] = L"VirtualMouseDevice_Arrived";
+// The table of subscribed windows (see subscription_table.h) and the mutex
+// that guards it. hiddriver.dll creates and holds the table, so that a mouse
+// plugged in later still finds the windows to tell of its arrival.
+inline constexpr wchar_t kSubscriptionTableName[] = L"VirtualMouseDevice_Subscriptions";
+inline constexpr wchar_t kSubscriptionLockName[] = L"VirtualMouseDevice_SubscriptionsLock";
 inline constexpr wchar_t kLogFileName[] = L"VirtualMouse.log";
 inline constexpr wchar_t kProgramFileName[] = L"VirtualMouse.exe";
 
@@ -25,19 +27,9 @@ enum class Request : uint32_t {
     Command = 1,  // data: the command bytes; result 1
     Query,        // data: the 8 request bytes; result PackReply() or 0
     Write,        // data: the written bytes; result 1
-    Subscribe,    // data: Subscription; result 1
-    Unsubscribe,  // data: Subscription (Message unused); result 1
     Press,        // data: PressRequest; result PackEvent() or 0
     State,        // data: uint64 window that receives the text; result 1
     StateText,    // sent back to that window: UTF-8 text
-};
-
-// A window that receives every event word as a posted message
-// (wParam = high half, lParam = low half).
-struct Subscription {
-    uint64_t Window;
-    uint32_t Message;
-    uint32_t Reserved;
 };
 
 struct PressRequest {

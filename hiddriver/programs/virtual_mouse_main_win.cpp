@@ -1,16 +1,18 @@
 // VirtualMouse.exe: the mouse behind hiddriver.dll. Running it is plugging
 // the mouse in, ending it is unplugging it. A hidden window takes the
 // requests of the DLL and of mousectl; every exchange is appended to
-// VirtualMouse.log beside the program, one flushed line at a time.
+// VirtualMouse.log beside the program, one flushed line at a time. Its
+// events, its arrival and its removal are posted to the windows in the
+// subscription table that hiddriver.dll keeps.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "hiddriver/mouse_client_win.h"
+#include "hiddriver/subscriptions_win.h"
 
 using namespace vmouse;
 
@@ -28,17 +30,8 @@ void WriteLog(const LogEntry& entry) {
 }
 
 VirtualMouse g_mouse(WriteLog);
-std::vector<Subscription> g_subscribers;
 
-void PostEvent(EventWord word) {
-    std::erase_if(g_subscribers, [](const Subscription& s) { return !IsWindow(reinterpret_cast<HWND>(s.Window)); });
-    for (const auto& s : g_subscribers)
-        PostMessageW(reinterpret_cast<HWND>(s.Window), s.Message, word.High, word.Low);
-}
-
-void Unsubscribe(uint64_t window) {
-    std::erase_if(g_subscribers, [&](const Subscription& s) { return s.Window == window; });
-}
+void PostEvent(EventWord word) { NotifySubscribers(Notice::Event, word.High, word.Low); }
 
 template <typename T>
 bool Read(const COPYDATASTRUCT& copy, T& value) {
@@ -65,19 +58,6 @@ LRESULT HandleRequest(HWND self, const COPYDATASTRUCT& copy) {
         case Request::Query: {
             auto reply = g_mouse.Query(bytes);
             return reply ? static_cast<LRESULT>(PackReply(*reply)) : 0;
-        }
-        case Request::Subscribe: {
-            Subscription s;
-            if (!Read(copy, s)) return 0;
-            Unsubscribe(s.Window);
-            g_subscribers.push_back(s);
-            return 1;
-        }
-        case Request::Unsubscribe: {
-            Subscription s;
-            if (!Read(copy, s)) return 0;
-            Unsubscribe(s.Window);
-            return 1;
         }
         case Request::Press: {
             PressRequest p;
@@ -119,8 +99,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                   nullptr, instance, nullptr);
     if (!window) return 1;
     WriteLog({"PLUG", {}, "plugged in", {}});
-    HANDLE arrived = CreateEventW(nullptr, TRUE, FALSE, kMouseArrivedEvent);
-    if (arrived) SetEvent(arrived);
+    // Told only now that the window can be found, and (below) only once it
+    // is gone: a subscriber that asks at once sees what it was told.
+    NotifySubscribers(Notice::Presence, 1, 0);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -128,7 +109,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         DispatchMessageW(&message);
     }
     WriteLog({"PLUG", {}, "unplugged", {}});
-    if (arrived) CloseHandle(arrived);
+    NotifySubscribers(Notice::Presence, 0, 0);
     if (g_log) std::fclose(g_log);
     return 0;
 }

@@ -3,15 +3,20 @@
 // messages posted to a test window.
 #include "device/hid_link_win.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "hiddriver/mouse_client_win.h"
+#include "hiddriver/subscriptions_win.h"
 
 using namespace vmouse;
 
@@ -95,6 +100,19 @@ std::string RunMousectl(const std::wstring& arguments) {
     CloseHandle(readEnd);
     std::erase(output, '\r');  // console text mode
     return output;
+}
+
+// Threads of this process.
+size_t ThreadCount() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    size_t count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 class HidLinkTest : public ::testing::Test {
@@ -257,8 +275,55 @@ TEST_F(HidLinkTest, ClosedChannelsAndMonitorStopExchangesAndMessages) {
     // The mouse posts its events before it answers the press.
     EXPECT_TRUE(Press(ActionKind::OpenOption));
     EXPECT_FALSE(PostedBeforeNow(kEventMessage)) << "no events after Close_DevMonitor";
+    // The mouse posts its removal before its process ends.
     CloseMouse();
-    EXPECT_FALSE(WaitFor(kArrivalMessage, 400)) << "no removal after Close_DevMonitor";
+    EXPECT_FALSE(PostedBeforeNow(kArrivalMessage)) << "no removal after Close_DevMonitor";
+}
+
+TEST_F(HidLinkTest, EveryNewMouseFindsTheWindowWithoutAThreadOfTheLibrary) {
+    ASSERT_TRUE(link_.Load(ModuleFolder()));
+    const size_t threads = ThreadCount();
+    link_.SetMonitorTarget(window_, kEventMessage, kArrivalMessage);
+    link_.StartDeviceMonitor();
+    EXPECT_EQ(ThreadCount(), threads) << "following the mouse takes no thread";
+    for (int plug = 0; plug < 2; ++plug) {
+        SCOPED_TRACE(plug);
+        ASSERT_TRUE(StartMouse());
+        auto arrival = WaitFor(kArrivalMessage);
+        ASSERT_TRUE(arrival);
+        EXPECT_EQ(arrival->wParam, 1u);
+        EXPECT_TRUE(Press(ActionKind::Save));
+        ExpectEvent(0xC000, 0);
+        CloseMouse();
+        auto removal = WaitFor(kArrivalMessage);
+        ASSERT_TRUE(removal);
+        EXPECT_EQ(removal->wParam, 0u);
+    }
+    EXPECT_FALSE(PostedBeforeNow(kArrivalMessage)) << "one arrival and one removal per plug";
+}
+
+TEST(SharedSubscriptions, EntriesOfDestroyedWindowsMakeRoom) {
+    auto table = SharedSubscriptions::Create();
+    ASSERT_TRUE(table);
+    auto entry = [](HWND w) { return Subscription{reinterpret_cast<uint64_t>(w), 1325, 1326}; };
+    std::vector<HWND> windows;
+    for (size_t i = 0; i <= kMaxSubscriptions; ++i)
+        windows.push_back(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    for (size_t i = 0; i < kMaxSubscriptions; ++i) ASSERT_TRUE(table->Add(entry(windows[i])));
+    EXPECT_FALSE(table->Add(entry(windows.back()))) << "the table is full";
+
+    DestroyWindow(windows[3]);
+    EXPECT_TRUE(table->Add(entry(windows.back())));
+    const auto list = table->List();
+    EXPECT_EQ(list.size(), kMaxSubscriptions);
+    EXPECT_TRUE(std::none_of(list.begin(), list.end(), [&](const Subscription& s) {
+        return s.Window == reinterpret_cast<uint64_t>(windows[3]);
+    }));
+    for (HWND w : windows) {
+        table->Remove(w);
+        DestroyWindow(w);
+    }
+    EXPECT_TRUE(table->List().empty());
 }
 
 TEST_F(HidLinkTest, MousectlDrivesTheMouse) {
