@@ -1,8 +1,8 @@
 #include "profile/ini_file.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+
+#include "profile/move_over.h"
 
 namespace {
 
@@ -31,10 +31,8 @@ bool ReadWholeFile(const std::string& path, std::string& text) {
 bool ReplaceFileText(const std::string& path, std::string_view text) {
     const std::string temporary = path + ".tmp";
     if (WriteWholeFile(temporary, text)) {
-        std::error_code error;
-        std::filesystem::rename(temporary, path, error);
-        if (!error) return true;
-        std::filesystem::remove(temporary, error);
+        if (MoveFileOver(temporary, path)) return true;
+        std::remove(temporary.c_str());
     }
     return WriteWholeFile(path, text);
 }
