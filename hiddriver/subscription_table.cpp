@@ -21,11 +21,4 @@ void RemoveSubscription(SubscriptionTable& table, uint64_t window) {
         if (e.Window == window) e = Subscription{};
 }
 
-std::vector<Subscription> ListSubscriptions(const SubscriptionTable& table) {
-    std::vector<Subscription> list;
-    std::copy_if(std::begin(table.Entries), std::end(table.Entries), std::back_inserter(list),
-                 [](const Subscription& e) { return e.Window != 0; });
-    return list;
-}
-
 }  // namespace vmouse

@@ -1,12 +1,12 @@
 // The windows that want the virtual mouse's messages. hiddriver.dll keeps
 // this table in shared memory; the mouse reads it whenever it has something
 // to tell: each event word, its own arrival and its removal. Plain data, so
-// that both processes see the same layout.
+// that both processes see the same layout, and nothing here allocates, so
+// that the library needs no C++ runtime.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace vmouse {
 
@@ -29,6 +29,5 @@ struct SubscriptionTable {
 // is full (or `s` names no window).
 bool AddSubscription(SubscriptionTable& table, const Subscription& s);
 void RemoveSubscription(SubscriptionTable& table, uint64_t window);
-std::vector<Subscription> ListSubscriptions(const SubscriptionTable& table);
 
 }  // namespace vmouse

@@ -42,8 +42,8 @@ auto SharedSubscriptions::Locked(Use use) {
 
 bool SharedSubscriptions::Add(const Subscription& s) {
     return Locked([&](SubscriptionTable& table) {
-        for (const Subscription& e : ListSubscriptions(table))
-            if (!IsWindow(reinterpret_cast<HWND>(e.Window))) RemoveSubscription(table, e.Window);
+        for (Subscription& e : table.Entries)
+            if (e.Window && !IsWindow(reinterpret_cast<HWND>(e.Window))) e = Subscription{};
         return AddSubscription(table, s);
     });
 }
@@ -52,14 +52,15 @@ void SharedSubscriptions::Remove(HWND window) {
     Locked([&](SubscriptionTable& table) { RemoveSubscription(table, reinterpret_cast<uint64_t>(window)); });
 }
 
-std::vector<Subscription> SharedSubscriptions::List() {
-    return Locked([](const SubscriptionTable& table) { return ListSubscriptions(table); });
+SubscriptionTable SharedSubscriptions::Snapshot() {
+    return Locked([](const SubscriptionTable& table) { return table; });
 }
 
 void NotifySubscribers(Notice notice, WPARAM wParam, LPARAM lParam) {
     auto subscriptions = SharedSubscriptions::OpenExisting();
     if (!subscriptions) return;
-    for (const Subscription& s : subscriptions->List()) {
+    for (const Subscription& s : subscriptions->Snapshot().Entries) {
+        if (!s.Window) continue;
         const UINT message = notice == Notice::Event ? s.EventMessage : s.PresenceMessage;
         PostMessageW(reinterpret_cast<HWND>(s.Window), message, wParam, lParam);
     }

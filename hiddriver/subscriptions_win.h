@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "hiddriver/subscription_table.h"
 #include "shell/owned_handles_win.h"
@@ -25,7 +24,8 @@ public:
     // windows that no longer exist; false when the table is full.
     bool Add(const Subscription& s);
     void Remove(HWND window);
-    std::vector<Subscription> List();
+    // A copy of the table (free entries have Window 0).
+    SubscriptionTable Snapshot();
 
 private:
     struct Unmap {

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <mutex>
+#include <mutex>  // std::lock_guard
 #include <optional>
 #include <utility>
 
@@ -20,7 +20,18 @@ namespace {
 
 constexpr int kMaxTransfer = 64;
 
-std::mutex g_stateLock;  // guards everything below
+// The system's slim lock, taken exclusively: std::mutex would link a
+// threading runtime into the library.
+class SlimLock {
+public:
+    void lock() { AcquireSRWLockExclusive(&lock_); }
+    void unlock() { ReleaseSRWLockExclusive(&lock_); }
+
+private:
+    SRWLOCK lock_ = SRWLOCK_INIT;
+};
+
+SlimLock g_stateLock;  // guards everything below
 bool g_idsMatch = true;  // Set_VIDPID named this mouse (or was not called)
 bool g_featureOpen = false;
 HWND g_subscriber = nullptr;
@@ -28,7 +39,7 @@ HWND g_subscriber = nullptr;
 std::optional<SharedSubscriptions> g_subscriptions;
 
 // Commands, writes and queries are exchanged one at a time.
-std::mutex g_exchangeLock;
+SlimLock g_exchangeLock;
 
 HWND PresentMouse() {
     std::lock_guard lock(g_stateLock);
