@@ -30,6 +30,17 @@ rss_by_mapping() {
          END { for (n in rss) if (rss[n] >= 256) printf "    %7d KiB  %s\n", rss[n], n }' "/proc/$1/smaps" | sort -rn | head -n 14
 }
 
+# Resident KiB by which the first process exceeds the second, per mapped
+# file (differences of 32 KiB or more), largest first: where Monitor's
+# memory above the tray program's goes.
+rss_difference() {
+    awk '/^[0-9a-f]+-[0-9a-f]+ / { name = (NF >= 6) ? $6 : "[anonymous]"; for (i = 7; i <= NF; ++i) name = name " " $i }
+         /^Rss:/ { diff[name] += (FILENAME == ARGV[1]) ? $2 : -$2; total += (FILENAME == ARGV[1]) ? $2 : -$2 }
+         END { for (n in diff) if (diff[n] >= 32 || diff[n] <= -32) printf "    %+7d KiB  %s\n", diff[n], n | "sort -rn"
+               close("sort -rn")
+               printf "    %+7d KiB  in all\n", total }' "/proc/$1/smaps" "/proc/$2/smaps"
+}
+
 report() {
     local monitor="" before=0
     while IFS= read -r line; do
@@ -51,6 +62,7 @@ report() {
                  "tray program $(rss_kib "$tray") KiB"
             echo "  Monitor.exe by mapping:"; rss_by_mapping "$monitor"
             echo "  tray program by mapping:"; rss_by_mapping "$tray"
+            echo "  Monitor.exe above the tray program, by mapping:"; rss_difference "$monitor" "$tray"
             touch "$BUILD/memory_sampled" ;;
         *) echo "$line" ;;
         esac
