@@ -9,7 +9,8 @@ int32_t ReadFirmwareVersion(const std::string& programFolder, FileLock& lock) {
 }
 
 std::string FirmwareVersionText(int32_t version) {
-    if (static_cast<uint32_t>(version) < 100u) return "N/A";
+    // A negative value is a damaged key, not a version: "-1" would show as "-.1".
+    if (version < 100) return "N/A";
     const std::string digits = IniFormatInt(version);
     return digits.substr(0, 1) + "." + digits.substr(1);
 }

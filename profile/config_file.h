@@ -15,7 +15,7 @@ inline constexpr char kDeviceKey[] = "Device";
 // "FWVersion" of config.ini in the program folder, 100 when missing.
 int32_t ReadFirmwareVersion(const std::string& programFolder, FileLock& lock);
 
-// The version as shown: "N/A" below 100 (taken as unsigned), otherwise the
+// The version as shown: "N/A" below 100 (negative values too), otherwise the
 // decimal number with a "." after its first digit (105 -> "1.05").
 std::string FirmwareVersionText(int32_t version);
 

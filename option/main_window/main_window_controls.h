@@ -47,3 +47,5 @@ inline constexpr MainControl kMainControls[] = {
 
 // Both pages are placed in the rectangle of this entry.
 inline constexpr int kMainPageAreaEntry = skin_main::kPageArea;
+// Where the window paints the mouse's firmware version and its own.
+inline constexpr int kMainStatusEntry = skin_main::kStatus;

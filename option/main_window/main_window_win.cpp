@@ -2,13 +2,17 @@
 
 #include <shellapi.h>
 
+#include "option/main_window/status_line.h"
 #include "option/profile_exchange/profile_file_dialog_win.h"
 #include "option/warning/warning_dialog_win.h"
+#include "profile/config_file.h"
 #include "profile/messages.h"
+#include "version/app_version.h"
 
 namespace {
 
 constexpr int kProgramIcon = 128;
+constexpr DialogFont kStatusFont{12, FW_NORMAL, RGB(150, 150, 150)};
 // What the logo opens: the program's notes beside it (the product has no web page).
 constexpr char kReadmeFile[] = "README.txt";
 
@@ -34,7 +38,8 @@ MainWindow::MainWindow(const OptionFolders& folders, const TextSource& texts, Li
       libraries_(libraries),
       makePage_(std::move(pages)),
       storage_(ProfileStorage{folders.program, fileLock_, texts, mouseSettings_}),
-      model_({monitor_, storage_, libraries, *this, texts}) {}
+      model_({monitor_, storage_, libraries, *this, texts}),
+      statusFont_({kStatusFont}) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -47,6 +52,8 @@ void MainWindow::OnBuild(const SkinWindowBuilder& build) {
             AddBitmapButton(build, control.entry, caption);
     }
     pageArea_ = build.Rect(kMainPageAreaEntry);
+    const RECT status = build.Rect(kMainStatusEntry);
+    statusBox_ = {status.left, status.top, status.right, status.bottom};
 }
 
 BOOL MainWindow::OnInit() {
@@ -61,6 +68,7 @@ BOOL MainWindow::OnInit() {
     // A system menu and a minimise box, so the taskbar can minimise and restore it.
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
 
+    statusLine_ = StatusLine(ReadFirmwareVersion(folders_.program, fileLock_), app_version::kText);
     model_.Initialise();
     SetTimer(Handle(), kConnectionCheckTimer, kConnectionCheckPeriodMs, nullptr);
     return TRUE;
@@ -77,6 +85,12 @@ void MainWindow::CreatePages() {
     }
     ShowPage(model_.Page());
     RefreshPages();
+}
+
+void MainWindow::PaintOver(HDC canvas, const RECT&) {
+    const int height = GdiTextMeasure(canvas, statusFont_).WrappedHeight(statusLine_, kStatusFont, statusBox_.Width());
+    DrawPlacedText(canvas, statusLine_, PlaceText(statusBox_, height, true, TextAlign::Left), kStatusFont,
+                   statusFont_);
 }
 
 void MainWindow::OnCommand(int id, int, HWND control) {

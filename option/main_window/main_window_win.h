@@ -17,6 +17,7 @@
 #include "option/main_window/monitor_link_win.h"
 #include "option/main_window/option_page_win.h"
 #include "option/profile_exchange/file_attributes_win.h"
+#include "option/warning/dialog_text_win.h"
 #include "profile/file_lock_win.h"
 #include "profile/mouse_settings_win.h"
 #include "shell/skin_dialog_win.h"
@@ -37,6 +38,7 @@ private:
     BOOL OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void PaintOver(HDC canvas, const RECT& client) override;
 
     void CreatePages();
     void Run(const MainControl& control);
@@ -73,6 +75,9 @@ private:
     MainWindowModel model_;
     std::vector<std::pair<int, SkinButton*>> buttons_;  // by layout entry
     RECT pageArea_{};
+    SkinRect statusBox_{};
+    std::string statusLine_;  // firmware and program version
+    DialogFonts statusFont_;
     std::array<std::unique_ptr<OptionPage>, 2> pages_;  // built after the first paint
     int shownPage_ = -1;
     HICON bigIcon_ = nullptr;    // shared resource icons: not destroyed

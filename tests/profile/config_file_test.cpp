@@ -10,6 +10,7 @@ TEST(FirmwareVersion, TextInsertsPointAfterFirstDigit) {
     EXPECT_EQ(FirmwareVersionText(100), "1.00");
     EXPECT_EQ(FirmwareVersionText(99), "N/A");
     EXPECT_EQ(FirmwareVersionText(0), "N/A");
+    EXPECT_EQ(FirmwareVersionText(-1), "N/A");
 }
 
 TEST(FirmwareVersion, ReadFromConfigWithDefault100) {
