@@ -192,6 +192,12 @@ inline constexpr int kAcceleration = 208;
 inline constexpr int kOnePagePerNotch = 209;
 inline constexpr int kRestoreAllDefaults = 210;
 inline constexpr int kSynchroniseXy = 227;
+inline constexpr int kPointerSpeedLabel = 231;
+inline constexpr int kSensitivityLabel = 232;
+inline constexpr int kXLabel = 233;
+inline constexpr int kYLabel = 234;
+inline constexpr int kWheelLinesLabel = 235;
+inline constexpr int kDoubleClickLabel = 236;
 inline constexpr int kAdvancedPatterns = 310;
 
 // Gun library and advanced pattern dialogs: list menu and labels.

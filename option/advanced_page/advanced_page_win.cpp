@@ -7,6 +7,7 @@
 #include "keys/keyboard_layout_win.h"
 #include "lan/string_ids.h"
 #include "option/name_input/name_input_dialog_win.h"
+#include "shell/gbk_font_win.h"
 #include "option/warning/warning_dialog_win.h"
 #include "skins/skin_entries.h"
 
@@ -24,6 +25,27 @@ constexpr COLORREF kFieldText = RGB(230, 230, 230);
 constexpr int kPlainText = 4;
 constexpr int kOptionText = 6;
 constexpr int kGlyphText = 7;
+constexpr COLORREF kLabelColour = RGB(200, 204, 214);
+constexpr int kLabelFontHeight = 15;
+
+// A label of the pointer controls, placed from the top-left corner of its slider.
+struct Label {
+    int slider;
+    int caption;
+    RECT offset;
+};
+constexpr Label kLabels[] = {{layout::kPointerSpeedSlider, str::kPointerSpeedLabel, {0, -28, 382, -8}},
+                             {layout::kXSensitivitySlider, str::kSensitivityLabel, {-30, -32, 352, -12}},
+                             {layout::kXSensitivitySlider, str::kXLabel, {-30, -6, -4, 14}},
+                             {layout::kYSensitivitySlider, str::kYLabel, {-30, -6, -4, 14}},
+                             {layout::kWheelLinesSlider, str::kWheelLinesLabel, {0, -28, 382, -8}},
+                             {layout::kDoubleClickSlider, str::kDoubleClickLabel, {0, -28, 382, -8}}};
+
+// The spare buttons under the tree list offer its first two commands; the
+// third has none and stays disabled.
+constexpr int kSpareCaptions[] = {str::kNewGroup, str::kDeleteGroup, 0};
+constexpr int kSpareCommands[] = {kCmdNewGroup, kCmdDeleteGroup, 0};
+constexpr int kSpareFontHeight = 12;  // the captions fit the narrow buttons
 
 std::string WindowText(HWND window) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
@@ -58,6 +80,25 @@ AdvancedPage::~AdvancedPage() {
 void AdvancedPage::OnBuild(const SkinWindowBuilder& build) {
     BuildEditor(build);
     BuildPointerControls(build);
+    PlaceLabels(build);
+}
+
+void AdvancedPage::PlaceLabels(const SkinWindowBuilder& build) {
+    labelFont_.reset(CreateCaptionFont(kLabelFontHeight, 0));
+    for (const Label& label : kLabels) {
+        const RECT slider = build.Rect(label.slider);
+        const RECT& o = label.offset;
+        labels_.push_back({{slider.left + o.left, slider.top + o.top, slider.left + o.right, slider.top + o.bottom},
+                           Context().texts.Text(label.caption)});
+    }
+}
+
+void AdvancedPage::PaintOver(HDC canvas, const RECT&) {
+    SetBkMode(canvas, TRANSPARENT);
+    SetTextColor(canvas, kLabelColour);
+    const HGDIOBJ old = SelectObject(canvas, labelFont_.get());
+    for (auto& [box, text] : labels_) DrawTextA(canvas, text.c_str(), -1, &box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(canvas, old);
 }
 
 void AdvancedPage::BuildEditor(const SkinWindowBuilder& build) {
@@ -70,6 +111,12 @@ void AdvancedPage::BuildEditor(const SkinWindowBuilder& build) {
         *list = &added;
     }
     tree_->SetDoubleClickNotify(true);
+    for (int i = 0; i < 3; ++i) {
+        spareButtons_[i] = &AddBitmapButton(
+            build, layout::kSpareButton[i], kSpareCaptions[i] ? Context().texts.Text(kSpareCaptions[i]) : "");
+        spareButtons_[i]->SetFont(kSpareFontHeight, 0);
+        spareButtons_[i]->Enable(kSpareCommands[i] != 0);
+    }
     record_ = &AddButton(build, layout::kRecord, str::kRecord, kGlyphText);
     stop_ = &AddButton(build, layout::kStop, str::kStop, kGlyphText);
     recordDelays_ = &AddOption(build, layout::kRecordDelays, str::kRecordDelays);
@@ -150,6 +197,7 @@ void AdvancedPage::ShowRecording() {
     const bool recording = editor_.Recording();
     record_->SetSelected(recording);
     EnableWindow(tree_->Handle(), !recording);
+    for (int i = 0; i < 3; ++i) spareButtons_[i]->Enable(!recording && kSpareCommands[i] != 0);
     recordDelays_->SetSelected(editor_.RecordDelays());
 }
 
@@ -202,6 +250,13 @@ void AdvancedPage::OnButton(HWND control) {
         pointer_.RestoreDefaults();
     } else if (control == advancedPatterns_->Handle()) {
         RunAdvancedPatterns();
+    } else {
+        for (int i = 0; i < 3; ++i)
+            if (control == spareButtons_[i]->Handle() && kSpareCommands[i]) {
+                editor_.TreeCommand(kSpareCommands[i]);
+                ShowTree();
+                ShowEvents();
+            }
     }
 }
 
@@ -294,7 +349,6 @@ uint32_t AdvancedPage::TickCount() { return GetTickCount(); }
 
 void AdvancedPage::InstallKeyCapture() {
     InstallKeyCaptureHook(Handle());
-    EnableWindow(tree_->Handle(), FALSE);
     SetFocus(Handle());
 }
 

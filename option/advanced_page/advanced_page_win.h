@@ -10,6 +10,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "keys/spin_edit_win.h"
 #include "option/advanced_page/macro_editor_commands.h"
@@ -41,6 +44,8 @@ private:
 
     void BuildEditor(const SkinWindowBuilder& build);
     void BuildPointerControls(const SkinWindowBuilder& build);
+    void PlaceLabels(const SkinWindowBuilder& build);
+    void PaintOver(HDC canvas, const RECT& client) override;
     SkinBitmapButton& AddButton(const SkinWindowBuilder& build, int entry, int caption, int textMode);
     SkinBitmapButton& AddOption(const SkinWindowBuilder& build, int entry, int caption);
     SliderTrack* AddRangeSlider(const SkinWindowBuilder& build, int entry, int id, ControlRange range);
@@ -80,6 +85,7 @@ private:
     SkinBitmapButton* record_ = nullptr;
     SkinBitmapButton* stop_ = nullptr;
     SkinBitmapButton* recordDelays_ = nullptr;
+    SkinBitmapButton* spareButtons_[3] = {};
     BitmapEdit* repeatCount_ = nullptr;
     SkinBitmapButton* acceleration_ = nullptr;
     SkinBitmapButton* onePage_ = nullptr;
@@ -93,4 +99,6 @@ private:
     SliderTrack* ySlider_ = nullptr;
     SpinEdit* pointerField_ = nullptr;
     SpinEdit* wheelField_ = nullptr;
+    std::vector<std::pair<RECT, std::string>> labels_;
+    UniqueFont labelFont_;
 };
