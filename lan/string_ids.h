@@ -279,7 +279,9 @@ inline constexpr int kAll[] = {
     kGunModeNormal, kGunModeHold, kGunModeSelect, kGunModeValue1, kGunModeValue2,
     kGunModeValue3, kGunValue, kGunSteps, kGunLockedExport, kFireClickTitle,
     kFireClickKey, kFireClickCount, kFireClickInterval, kFireClickNote1, kFireClickNote2,
-    kFireClickNote3,
+    kFireClickNote3, kSynchroniseXy, kPointerSpeedLabel, kSensitivityLabel, kXLabel,
+    kYLabel, kWheelLinesLabel, kDoubleClickLabel, kRunMode[0], kRunMode[1],
+    kRunMode[2],
 };
 
 }  // namespace str

@@ -62,6 +62,8 @@ POINT RowPoint(HWND list, int row) {
     return at;
 }
 
+void ClickAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+
 void ClickRow(HWND list, int row) { SendMouse(RowPoint(list, row), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
 
 void DoubleClickRow(HWND list, int row) {

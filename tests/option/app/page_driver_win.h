@@ -23,6 +23,8 @@ std::vector<ListRow> Rows(HWND list);
 int SelectedRow(HWND list);
 // The middle of row `row` in screen coordinates.
 POINT RowPoint(HWND list, int row);
+// A real left click at a screen point.
+void ClickAt(POINT screen);
 void ClickRow(HWND list, int row);
 void DoubleClickRow(HWND list, int row);
 // A right click at the list's bottom-left corner, below its rows.
