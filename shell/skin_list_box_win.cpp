@@ -81,12 +81,29 @@ int SkinListBox::AddItem(const std::string& text, uint32_t itemData) {
 }
 
 int SkinListBox::InsertItem(int index, const std::string& text, uint32_t itemData) {
+    const int at = InsertRow(index, text, itemData);
+    if (at >= 0) UpdateHorizontalExtent();
+    return at;
+}
+
+int SkinListBox::InsertRow(int index, const std::string& text, uint32_t itemData) {
     const LRESULT at = SendMessageA(window_, LB_INSERTSTRING, static_cast<WPARAM>(index),
                                     reinterpret_cast<LPARAM>(text.c_str()));
     if (at < 0) return -1;
     SendMessageA(window_, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(itemData));
-    UpdateHorizontalExtent();
     return static_cast<int>(at);
+}
+
+void SkinListBox::BeginReplace() {
+    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(window_, LB_RESETCONTENT, 0, 0);
+}
+
+void SkinListBox::EndReplace(int selected) {
+    UpdateHorizontalExtent();
+    SendMessageA(window_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void SkinListBox::SetColours(COLORREF background, COLORREF highlight) {

@@ -53,16 +53,6 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-template <class Row>
-void FillList(SkinListBox& list, const std::vector<Row>& rows, int selected) {
-    SendMessageA(list.Handle(), WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list.Handle(), LB_RESETCONTENT, 0, 0);
-    for (const Row& row : rows) list.AddItem(row.text, row.data);
-    SendMessageA(list.Handle(), LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    SendMessageA(list.Handle(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list.Handle(), nullptr, TRUE);
-}
-
 }  // namespace
 
 AdvancedPage::AdvancedPage(const PageContext& context, AdvancedPatternDialog patterns)
@@ -186,11 +176,13 @@ void AdvancedPage::ShowProfile() {
     ShowTree();
 }
 
-void AdvancedPage::ShowTree() { FillList(*tree_, editor_.TreeRows(), editor_.SelectedTreeRow()); }
+void AdvancedPage::ShowTree() { tree_->ReplaceItems(editor_.TreeRows(), editor_.SelectedTreeRow()); }
 
 void AdvancedPage::ShowEvents() {
-    FillList(*events_, editor_.EventRows(), editor_.CaretRow());
-    SetWindowTextA(repeatCount_->Handle(), editor_.RepeatCountText().c_str());
+    events_->ReplaceItems(editor_.EventRows(), editor_.CaretRow());
+    // Rewritten only when it differs: every change of the field reports itself.
+    const std::string count = editor_.RepeatCountText();
+    if (WindowText(repeatCount_->Handle()) != count) SetWindowTextA(repeatCount_->Handle(), count.c_str());
 }
 
 void AdvancedPage::ShowRecording() {

@@ -72,15 +72,7 @@ private:
         return true;
     }
 
-    void ShowTree() {
-        const HWND list = tree_->Handle();
-        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        SendMessageA(list, LB_RESETCONTENT, 0, 0);
-        for (const TreeRow& row : picker_.TreeRows()) tree_->AddItem(row.text, row.data);
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(picker_.SelectedRow()), 0);
-        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(list, nullptr, TRUE);
-    }
+    void ShowTree() { tree_->ReplaceItems(picker_.TreeRows(), picker_.SelectedRow()); }
 
     // A toggle flips itself when clicked: every button is set from the model.
     void ShowRunMode() {

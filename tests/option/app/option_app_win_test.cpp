@@ -162,6 +162,8 @@ TEST_F(OptionProgramTest, OkAndApplyStayDisabledUntilMonitorAnswers) {
     EXPECT_FALSE(Enabled(skin_main::kApply));
     // A click on the disabled Apply sends no second request.
     option.ClickMain(skin_main::kApply);
+    // The answer must come after the click, not overtake it.
+    option.WaitForInputHandled();
     PostMessageA(OptionProgram::MainWindow(), msg::kApplyFinished, 0, 0);
     ASSERT_TRUE(WaitFor([] { return Enabled(skin_main::kOk) && Enabled(skin_main::kApply); }));
     monitor.Pump();

@@ -73,6 +73,10 @@ HWND OptionProgram::StartAndWait() {
 
 HWND OptionProgram::MainWindow() { return FindWindowA(nullptr, names::kOptionWindowTitle); }
 
+void OptionProgram::WaitForInputHandled() const {
+    for (HANDLE process : processes_) WaitForInputIdle(process, 5000);
+}
+
 int OptionProgram::MainWindowCount() {
     int count = 0;
     EnumWindows(

@@ -26,6 +26,8 @@ public:
     // Starts Option.exe and waits for its main window.
     HWND StartAndWait();
     static HWND MainWindow();
+    // Until the started Option has handled the input sent to it so far.
+    void WaitForInputHandled() const;
     static int MainWindowCount();
 
     // A real click at the middle of BUTTONPOS `entry` of `layoutFile`, in `window`.
