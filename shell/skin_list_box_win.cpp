@@ -159,6 +159,7 @@ void SkinListBox::OpenEditor(int index, const RECT& area, int limit) {
     SendMessageA(editWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     SendMessageA(editWindow_, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     SendMessageA(editWindow_, EM_SETSEL, 0, -1);
+    enterPressed_ = false;
     SetFocus(editWindow_);
 }
 
@@ -355,10 +356,13 @@ bool SkinListBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = editSubclass_.CallNext(message, wParam, lParam) | DLGC_WANTALLKEYS;
         return true;
     case WM_KEYUP:
-        if (wParam != VK_RETURN) return false;
+        // Only an Enter pressed in the field: the release of the Enter that
+        // chose a menu command opening the field must not end it.
+        if (wParam != VK_RETURN || !enterPressed_) return false;
         CommitRename();
         return true;
     case WM_KEYDOWN:
+        if (wParam == VK_RETURN) enterPressed_ = true;
         if (wParam != VK_ESCAPE) return false;
         CancelRename();
         return true;

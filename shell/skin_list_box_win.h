@@ -100,4 +100,5 @@ private:
     bool doubleClickNotify_ = false;
     bool arrowKeysOnly_ = false;
     bool mouseTracked_ = false;
+    bool enterPressed_ = false;  // in the open rename field
 };

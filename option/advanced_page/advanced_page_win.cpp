@@ -25,6 +25,9 @@ constexpr COLORREF kFieldText = RGB(230, 230, 230);
 constexpr int kPlainText = 4;
 constexpr int kOptionText = 6;
 constexpr int kGlyphText = 7;
+// Opens the pause's in-place edit once the menu has closed and given the
+// focus back: the list commits an open edit when it gets the focus.
+constexpr UINT kStartValueEditMessage = WM_APP + 1;
 constexpr COLORREF kLabelColour = RGB(200, 204, 214);
 constexpr int kLabelFontHeight = 15;
 
@@ -271,6 +274,11 @@ bool AdvancedPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         OnContextMenu(static_cast<int>(lParam));
         return true;
     }
+    if (message == kStartValueEditMessage) {
+        SendMessageA(events_->Handle(), LB_SETCURSEL, static_cast<WPARAM>(editor_.EditingRow()), 0);
+        events_->StartRename();
+        return true;
+    }
     if (message == kListRenamedMessage && lParam == kEventListId) {
         OnValueEdited(static_cast<int>(wParam));
         return true;
@@ -306,7 +314,7 @@ void AdvancedPage::OnContextMenu(int listId) {
     editor_.EventCommand(command, static_cast<int>(SendMessageA(events_->Handle(), LB_GETCURSEL, 0, 0)));
     ShowEvents();
     ShowRecording();
-    if (editor_.EditingRow() >= 0) events_->StartRename();
+    if (editor_.EditingRow() >= 0) PostMessageA(Handle(), kStartValueEditMessage, 0, 0);
     if (editor_.Recording()) SetFocus(Handle());
 }
 

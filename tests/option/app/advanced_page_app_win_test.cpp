@@ -53,14 +53,16 @@ protected:
 
     void ClickPage(int entry) { OptionProgram::ClickEntry(page, kPageLayout, entry); }
 
-    // Runs tree-menu item `item` (0-based) from a right click on the tree.
-    void TreeMenuItem(int item) {
-        RightClickBelowRows(tree);
+    // Runs item `item` (0-based) of `list`'s context menu from a right click,
+    // going on into submenus with `then` (keys after the item is reached).
+    void MenuItem(HWND list, int item, std::vector<WORD> then = {VK_RETURN}) {
+        RightClickBelowRows(list);
         ASSERT_TRUE(WaitFor([] { return ShownMenu() != nullptr; }));
         std::vector<WORD> keys(static_cast<std::size_t>(item) + 1, VK_DOWN);
-        keys.push_back(VK_RETURN);
+        keys.insert(keys.end(), then.begin(), then.end());
         TapKeys(keys);
     }
+    void TreeMenuItem(int item) { MenuItem(tree, item); }
 
     // The dialog of the main window that holds control `id` (the popup menu
     // may be listed among its owned windows too).
@@ -125,6 +127,51 @@ TEST_F(AdvancedPageTest, KeysSentWhileRecordingBecomeTheMacrosEventsAndReachTheL
         EXPECT_EQ(macro.Events[i].Action, expected[i].Action) << i;
         EXPECT_EQ(macro.Events[i].Value, expected[i].Value) << i;
     }
+}
+
+TEST_F(AdvancedPageTest, EventMenuInsertsADelayEditsItInPlaceWithinBoundsAndInsertsAMouseClick) {
+    MacroStore store = StoreWithEmptyMacro("Games", "Reload");
+    Macro& macro = *store.Folders[0].Entries[0];
+    macro.Events[0] = {0x04, kMacroPress, 0};
+    macro.Events[1] = {0x04, kMacroRelease, 0};
+    macro.EventCount = 2;
+    Open(store);
+    DoubleClickRow(tree, 0);
+    ASSERT_TRUE(WaitFor([&] { return Rows(tree).size() == 2; }));
+    ClickRow(tree, 1);
+    ASSERT_TRUE(WaitFor([&] { return Rows(events).size() == 2; }));
+
+    ClickRow(events, 1);
+    ASSERT_TRUE(WaitFor([&] { return SelectedRow(events) == 1; }));
+    MenuItem(events, 2);  // insert delay before the release
+    ASSERT_TRUE(WaitFor([&] { return Rows(events).size() == 3; }));
+    EXPECT_EQ(Rows(events)[1].text, "1 ms");
+    EXPECT_EQ(Rows(events)[1].data, 1u << 16 | kClockIcon);
+
+    ClickRow(events, 1);
+    ASSERT_TRUE(WaitFor([&] { return SelectedRow(events) == 1; }));
+    MenuItem(events, 5);  // edit the pause where it stands
+    HWND field = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (field = FindWindowExA(events, nullptr, "Edit", nullptr)) != nullptr; }));
+    // The field opens with its text selected: typing replaces it.
+    TapKeys({'7', '0', '0', '0', '0', VK_RETURN});
+    ASSERT_TRUE(WaitFor([&] { return Rows(events).size() == 3 && Rows(events)[1].text == "65535 ms"; }));
+    ASSERT_TRUE(WaitFor([&] { return MacroAt(SavedStore(), 0, 0)->Events[0].Value == 65535; }));
+
+    ClickRow(events, 0);
+    ASSERT_TRUE(WaitFor([&] { return SelectedRow(events) == 0; }));
+    // Mouse button submenu, its left-button submenu, the third command: click.
+    MenuItem(events, 3, {VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN});
+    ASSERT_TRUE(WaitFor([&] { return Rows(events).size() == 5; }));
+    const std::vector<ListRow> rows = Rows(events);
+    EXPECT_EQ(rows[0].data, 1u << 16 | kMouseIcon);
+    EXPECT_EQ(rows[1].data, 2u << 16 | kMouseIcon);
+    ASSERT_TRUE(WaitFor([&] { return MacroAt(SavedStore(), 0, 0)->EventCount == 4; }));
+    const Macro saved = *MacroAt(SavedStore(), 0, 0);
+    EXPECT_EQ(saved.Events[0].Code, kMouseLeftCode);
+    EXPECT_EQ(saved.Events[0].Action, kMacroPress);
+    EXPECT_EQ(saved.Events[1].Action, kMacroRelease);
+    EXPECT_EQ(saved.Events[0].Value, 0);
 }
 
 TEST_F(AdvancedPageTest, RecordWithoutAMacroShowsTheNoticeAndRecordsNothing) {
