@@ -222,10 +222,21 @@ TEST_F(AdvancedPageTest, NewGroupAndDeleteGroupGoThroughTheirDialogsWhichIgnoreE
     ASSERT_TRUE(WaitFor([&] { return SavedStore().Folders.size() == 1; }));
 }
 
-TEST_F(AdvancedPageTest, OnePageOptionDisablesTheWheelSliderAndRestoreDefaultsAsksFirst) {
+TEST_F(AdvancedPageTest, WheelSliderMovesItsFieldAndOnePageDisablesItAndRestoreDefaultsAsksFirst) {
     Open(StoreWithEmptyMacro("Games", "Reload"));
     const HWND wheel = GetDlgItem(page, kWheelLinesSliderId);
     ASSERT_NE(wheel, nullptr);
+    const HWND wheelField = FindWindowExA(GetDlgItem(page, kWheelLinesFieldId), nullptr, "Edit", nullptr);
+    ASSERT_NE(wheelField, nullptr);
+    RECT track{};
+    GetWindowRect(wheel, &track);
+    ClickAt({track.right - 2, (track.top + track.bottom) / 2});  // the far end: 11 lines
+    ASSERT_TRUE(WaitFor([&] {
+        char text[16] = {};
+        SendMessageA(wheelField, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return std::string(text) == "11";
+    }));
+
     EXPECT_TRUE(IsWindowEnabled(wheel));
     ClickPage(skin_advance_setting::kPagePerNotch);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowEnabled(wheel); }));
