@@ -6,6 +6,7 @@
 #include "keys/key_capture_win.h"
 #include "keys/keyboard_layout_win.h"
 #include "lan/string_ids.h"
+#include "option/advanced_page/macro_file_dialog_win.h"
 #include "option/name_input/name_input_dialog_win.h"
 #include "shell/gbk_font_win.h"
 #include "option/warning/warning_dialog_win.h"
@@ -306,7 +307,10 @@ void AdvancedPage::OnContextMenu(int listId) {
     const int command = menus_.Track(Handle(), listId);
     if (!command) return;
     if (listId == kMacroTreeListId) {
-        editor_.TreeCommand(command);
+        if (const std::optional<MacroFileDialog> dialog = MacroFileDialogOf(command))
+            RunFileCommand(command, *dialog);
+        else
+            editor_.TreeCommand(command);
         ShowTree();
         ShowEvents();
         return;
@@ -316,6 +320,18 @@ void AdvancedPage::OnContextMenu(int listId) {
     ShowRecording();
     if (editor_.EditingRow() >= 0) PostMessageA(Handle(), kStartValueEditMessage, 0, 0);
     if (editor_.Recording()) SetFocus(Handle());
+}
+
+void AdvancedPage::RunFileCommand(int command, const MacroFileDialog& dialog) {
+    const std::optional<std::string> path = AskMacroFile(GetParent(Handle()), dialog, Context().folders.program);
+    if (!path) return;
+    switch (command) {
+        case kCmdExportGroup: editor_.ExportGroup(*path); break;
+        case kCmdImportGroup: editor_.ImportGroup(*path); break;
+        case kCmdExportMacro: editor_.ExportMacro(*path); break;
+        case kCmdImportMacro: editor_.ImportMacro(*path); break;
+        default: break;
+    }
 }
 
 void AdvancedPage::OnValueEdited(int row) {

@@ -18,6 +18,7 @@
 #include "option/advanced_page/macro_editor_commands.h"
 #include "option/advanced_page/macro_editor_model.h"
 #include "option/advanced_page/macro_editor_menus_win.h"
+#include "option/advanced_page/macro_file_dialogs.h"
 #include "option/advanced_page/pointer_settings_model.h"
 #include "option/main_window/option_page_win.h"
 
@@ -58,6 +59,8 @@ private:
     void ShowPointer();
     void OnButton(HWND control);
     void OnContextMenu(int listId);
+    // Tree commands 1055 to 1058: the file dialog, then the editor's exchange.
+    void RunFileCommand(int command, const MacroFileDialog& dialog);
     void OnValueEdited(int row);
     void OnRepeatCount();
     void RunAdvancedPatterns();

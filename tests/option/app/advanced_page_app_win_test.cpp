@@ -9,6 +9,7 @@
 #include "option/advanced_page/pointer_settings_model.h"
 #include "option/library_tree/library_tree_rows.h"
 #include "profile/file_lock.h"
+#include "shell/skin_list_box_win.h"
 #include "skins/skin_entries.h"
 #include "tests/option/app/option_program_win.h"
 #include "tests/option/app/page_driver_win.h"
@@ -172,6 +173,34 @@ TEST_F(AdvancedPageTest, EventMenuInsertsADelayEditsItInPlaceWithinBoundsAndInse
     EXPECT_EQ(saved.Events[0].Action, kMacroPress);
     EXPECT_EQ(saved.Events[1].Action, kMacroRelease);
     EXPECT_EQ(saved.Events[0].Value, 0);
+}
+
+TEST_F(AdvancedPageTest, GroupExportedToAFileComesBackUnderASuffixedName) {
+    constexpr int kFilenameBox = 0x47c;  // the file dialogs' name field
+    Open(StoreWithEmptyMacro("Games", "Reload"));
+    ClickRow(tree, 0);
+    ASSERT_TRUE(WaitFor([&] { return SelectedRow(tree) == 0; }));
+    const std::string file = option.Path() + "games.macros";
+    for (int item : {7, 6}) {  // export all macros of the group, then import them
+        SCOPED_TRACE(item);
+        // After a file dialog Wine passes no right click on to the list: the
+        // menu is asked for as the list asks for it.
+        PostMessageA(page, kListRightButtonMessage, 0, kMacroTreeListId);
+        ASSERT_TRUE(WaitFor([] { return ShownMenu() != nullptr; }));
+        std::vector<WORD> keys(static_cast<std::size_t>(item) + 1, VK_DOWN);
+        keys.push_back(VK_RETURN);
+        TapKeys(keys);
+        const HWND dialog = WaitForDialogWith(kFilenameBox);
+        ASSERT_NE(dialog, nullptr);
+        SetDlgItemTextA(dialog, kFilenameBox, file.c_str());
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog) && IsWindowEnabled(main); }));
+    }
+    ASSERT_TRUE(WaitFor([&] { return Rows(tree).size() == 2; }));
+    EXPECT_EQ(Rows(tree)[1].text, "Games_1");
+    const std::string exported = option.FileText("games.macros");
+    EXPECT_NE(exported.find("Name=Games"), std::string::npos) << exported;
+    EXPECT_NE(exported.find("number=1"), std::string::npos) << exported;
 }
 
 TEST_F(AdvancedPageTest, RecordWithoutAMacroShowsTheNoticeAndRecordsNothing) {

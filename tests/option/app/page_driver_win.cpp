@@ -95,8 +95,11 @@ void TapKeys(const std::vector<WORD>& keys) {
 }
 
 HWND ShownMenu() {
-    const HWND menu = FindWindowA("#32768", nullptr);
-    return menu && IsWindowVisible(menu) ? menu : nullptr;
+    // A menu closed earlier may linger hidden in front of the shown one.
+    for (HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu;
+         menu = FindWindowExA(nullptr, menu, "#32768", nullptr))
+        if (IsWindowVisible(menu)) return menu;
+    return nullptr;
 }
 
 bool SaveWindowPicture(HWND window, const std::string& path) {
