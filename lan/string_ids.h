@@ -161,6 +161,8 @@ inline constexpr int kPromptGunName = 332;
 inline constexpr int kRecord = 211;
 inline constexpr int kStop = 212;
 inline constexpr int kRecordDelays = 213;
+// Picker dialog: the three run modes.
+inline constexpr int kRunMode[3] = {228, 229, 230};
 inline constexpr int kNewGroup = 214;
 inline constexpr int kDeleteGroup = 215;
 inline constexpr int kNewMacro = 216;
@@ -189,6 +191,13 @@ inline constexpr int kStepUnit = 1158;
 inline constexpr int kAcceleration = 208;
 inline constexpr int kOnePagePerNotch = 209;
 inline constexpr int kRestoreAllDefaults = 210;
+inline constexpr int kSynchroniseXy = 227;
+inline constexpr int kPointerSpeedLabel = 231;
+inline constexpr int kSensitivityLabel = 232;
+inline constexpr int kXLabel = 233;
+inline constexpr int kYLabel = 234;
+inline constexpr int kWheelLinesLabel = 235;
+inline constexpr int kDoubleClickLabel = 236;
 inline constexpr int kAdvancedPatterns = 310;
 
 // Gun library and advanced pattern dialogs: list menu and labels.
@@ -270,7 +279,9 @@ inline constexpr int kAll[] = {
     kGunModeNormal, kGunModeHold, kGunModeSelect, kGunModeValue1, kGunModeValue2,
     kGunModeValue3, kGunValue, kGunSteps, kGunLockedExport, kFireClickTitle,
     kFireClickKey, kFireClickCount, kFireClickInterval, kFireClickNote1, kFireClickNote2,
-    kFireClickNote3,
+    kFireClickNote3, kSynchroniseXy, kPointerSpeedLabel, kSensitivityLabel, kXLabel,
+    kYLabel, kWheelLinesLabel, kDoubleClickLabel, kRunMode[0], kRunMode[1],
+    kRunMode[2],
 };
 
 }  // namespace str

@@ -81,12 +81,29 @@ int SkinListBox::AddItem(const std::string& text, uint32_t itemData) {
 }
 
 int SkinListBox::InsertItem(int index, const std::string& text, uint32_t itemData) {
+    const int at = InsertRow(index, text, itemData);
+    if (at >= 0) UpdateHorizontalExtent();
+    return at;
+}
+
+int SkinListBox::InsertRow(int index, const std::string& text, uint32_t itemData) {
     const LRESULT at = SendMessageA(window_, LB_INSERTSTRING, static_cast<WPARAM>(index),
                                     reinterpret_cast<LPARAM>(text.c_str()));
     if (at < 0) return -1;
     SendMessageA(window_, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(itemData));
-    UpdateHorizontalExtent();
     return static_cast<int>(at);
+}
+
+void SkinListBox::BeginReplace() {
+    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(window_, LB_RESETCONTENT, 0, 0);
+}
+
+void SkinListBox::EndReplace(int selected) {
+    UpdateHorizontalExtent();
+    SendMessageA(window_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void SkinListBox::SetColours(COLORREF background, COLORREF highlight) {
@@ -142,6 +159,7 @@ void SkinListBox::OpenEditor(int index, const RECT& area, int limit) {
     SendMessageA(editWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     SendMessageA(editWindow_, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     SendMessageA(editWindow_, EM_SETSEL, 0, -1);
+    enterPressed_ = false;
     SetFocus(editWindow_);
 }
 
@@ -338,10 +356,13 @@ bool SkinListBox::OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = editSubclass_.CallNext(message, wParam, lParam) | DLGC_WANTALLKEYS;
         return true;
     case WM_KEYUP:
-        if (wParam != VK_RETURN) return false;
+        // Only an Enter pressed in the field: the release of the Enter that
+        // chose a menu command opening the field must not end it.
+        if (wParam != VK_RETURN || !enterPressed_) return false;
         CommitRename();
         return true;
     case WM_KEYDOWN:
+        if (wParam == VK_RETURN) enterPressed_ = true;
         if (wParam != VK_ESCAPE) return false;
         CancelRename();
         return true;

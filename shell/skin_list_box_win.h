@@ -33,6 +33,15 @@ public:
     // Both return the row's index, or -1 when it could not be added.
     int AddItem(const std::string& text, uint32_t itemData);
     int InsertItem(int index, const std::string& text, uint32_t itemData);
+    // Replaces every row in one repaint, measuring the rows' width once (a
+    // list refilled as a whole would measure all its rows for each one
+    // added), and selects `selected` (-1 none).
+    template <class Rows>
+    void ReplaceItems(const Rows& rows, int selected) {
+        BeginReplace();
+        for (const auto& row : rows) InsertRow(-1, row.text, row.data);
+        EndReplace(selected);
+    }
 
     void SetColours(COLORREF background, COLORREF highlight);
     void SetTextColours(COLORREF text, COLORREF highlightText);
@@ -62,6 +71,10 @@ private:
     void CancelRename();
     void CloseEditor();
     void UpdateHorizontalExtent();
+    void BeginReplace();
+    void EndReplace(int selected);
+    // Adds the row without measuring; -1 when it could not be added.
+    int InsertRow(int index, const std::string& text, uint32_t itemData);
     void Notify(UINT message, WPARAM wParam) const;
     void RepaintRow(int index) const;
     uint32_t ItemData(int index) const;
@@ -87,4 +100,5 @@ private:
     bool doubleClickNotify_ = false;
     bool arrowKeysOnly_ = false;
     bool mouseTracked_ = false;
+    bool enterPressed_ = false;  // in the open rename field
 };

@@ -10,7 +10,7 @@ namespace {
 constexpr int32_t kSpeeds[] = {1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
 constexpr int32_t kDefaultSpeed = 10;
 
-int Bound(int v, SliderRange r) { return std::clamp(v, r.minimum, r.maximum); }
+int Bound(int v, ControlRange r) { return std::clamp(v, r.minimum, r.maximum); }
 
 }  // namespace
 

@@ -23,15 +23,15 @@ inline constexpr int kPointerSpeedFieldId = 400;
 inline constexpr int kWheelLinesFieldId = 401;
 inline constexpr unsigned kSliderMovedMessage = 0x0446;  // wParam position, lParam slider id
 
-struct SliderRange {
+struct ControlRange {
     int minimum;
     int maximum;
 };
-inline constexpr SliderRange kSpeedSliderRange{1, 11};        // pointer speed
-inline constexpr SliderRange kSensitivitySliderRange{1, 10};  // X and Y
-inline constexpr SliderRange kWheelLinesRange{1, 11};         // slider and field
-inline constexpr SliderRange kDoubleClickSliderRange{0, 700};
-inline constexpr SliderRange kPointerFieldRange{-5, 5};
+inline constexpr ControlRange kSpeedSliderRange{1, 11};        // pointer speed
+inline constexpr ControlRange kSensitivitySliderRange{1, 10};  // X and Y
+inline constexpr ControlRange kWheelLinesRange{1, 11};         // slider and field
+inline constexpr ControlRange kDoubleClickSliderRange{0, 700};
+inline constexpr ControlRange kPointerFieldRange{-5, 5};
 // The pointer field shows the slider's position less this.
 inline constexpr int kPointerFieldOffset = 6;
 // The double-click slider runs backwards: time = this - position.

@@ -64,13 +64,29 @@ int FirstInk(const Canvas& canvas, int width, int height) {
     return -1;
 }
 
+void PressEnter(HWND edit) {
+    SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageA(edit, WM_KEYUP, VK_RETURN, 0);
+}
+
 }  // namespace
+
+TEST_F(SkinListBoxTest, ReleaseOfAnEnterPressedBeforeTheFieldOpenedLeavesItOpen) {
+    RenameTo(1, "delta");
+    SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
+    PumpPosted();
+    EXPECT_NE(list.EditWindow(), nullptr);
+    EXPECT_TRUE(host.Received(kListRenamedMessage).empty());
+    PressEnter(list.EditWindow());
+    PumpPosted();
+    EXPECT_EQ(Text(1), "delta");
+}
 
 TEST_F(SkinListBoxTest, RenameWithTextReplacesTheRowAndReportsIt) {
     SendMessageA(List(), LB_SETITEMDATA, 1, MakeListItemData(7, 2));
     RenameTo(1, "delta");
     EXPECT_EQ(SendMessageA(list.EditWindow(), EM_GETLIMITTEXT, 0, 0), 20);
-    SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
+    PressEnter(list.EditWindow());
     PumpPosted();
     EXPECT_EQ(list.EditWindow(), nullptr);
     EXPECT_EQ(list.EditIndex(), -1);
@@ -86,7 +102,7 @@ TEST_F(SkinListBoxTest, RenameWithTextReplacesTheRowAndReportsIt) {
 
 TEST_F(SkinListBoxTest, RenameToEmptyRemovesTheRowAndPostsNothing) {
     RenameTo(1, "");
-    SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
+    PressEnter(list.EditWindow());
     PumpPosted();
     ASSERT_EQ(Count(), 2);
     EXPECT_EQ(Text(0), "alpha");
@@ -132,7 +148,7 @@ TEST_F(SkinListBoxTest, NewRowIsNamedInPlace) {
     EXPECT_EQ(list.EditIndex(), 3);
     EXPECT_EQ(SendMessageA(list.EditWindow(), EM_GETLIMITTEXT, 0, 0), 15);
     SetWindowTextA(list.EditWindow(), "fresh");
-    SendMessageA(list.EditWindow(), WM_KEYUP, VK_RETURN, 0);
+    PressEnter(list.EditWindow());
     PumpPosted();
     EXPECT_EQ(Text(3), "fresh");
     ASSERT_EQ(host.Received(kListRenamedMessage).size(), 1u);

@@ -1,0 +1,40 @@
+// Driving a page of the running Option.exe from the test process as the
+// user would: rows of its skinned lists read through the list messages,
+// real clicks on rows, keys and right clicks through SendInput, and
+// screenshots of a window.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace page_driver {
+
+struct ListRow {
+    std::string text;
+    uint32_t data;
+};
+
+// The visible child of `main` that holds a control with id `controlId`.
+HWND VisiblePageWith(HWND main, int controlId);
+std::vector<ListRow> Rows(HWND list);
+int SelectedRow(HWND list);
+// The middle of row `row` in screen coordinates.
+POINT RowPoint(HWND list, int row);
+// A real left click at a screen point.
+void ClickAt(POINT screen);
+void ClickRow(HWND list, int row);
+void DoubleClickRow(HWND list, int row);
+// A right click at the list's bottom-left corner, below its rows.
+void RightClickBelowRows(HWND list);
+// Presses and releases each key in turn.
+void TapKeys(const std::vector<WORD>& keys);
+void SendKey(WORD vk, bool release);
+// The popup menu shown, or nullptr.
+HWND ShownMenu();
+// The window's screen area as a 24-bit .bmp at `path`.
+bool SaveWindowPicture(HWND window, const std::string& path);
+
+}  // namespace page_driver
