@@ -4,6 +4,7 @@
 
 #include "keys/keyboard_layout_win.h"
 #include "option/button_page/page_menu_win.h"
+#include "option/button_page/page_resources.h"
 #include "option/warning/warning_dialog_win.h"
 #include "skins/skin_entries.h"
 
@@ -53,6 +54,8 @@ void ButtonPage::OnBuild(const SkinWindowBuilder& build) {
 BOOL ButtonPage::OnInit() {
     // Modal over the whole main window, which also closes them when it is asked to close.
     dialogs_.SetOwner(GetAncestor(Handle(), GA_ROOT));
+    submenuArrow_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(PAGE_SUBMENU_ARROW_ICON),
+                                                  IMAGE_ICON, 0, 0, LR_SHARED));
     const WindowDc dc(Handle());
     headings_ = LayOutPageHeadings(Context().texts, GdiTextMeasure(dc.get(), headingFonts_));
     return TRUE;
@@ -107,7 +110,7 @@ void ButtonPage::OnButton(int id) {
 
 void ButtonPage::OpenMenu(SkinBitmapButton& button, const std::optional<std::vector<MenuItem>>& items, int width) {
     if (!items) return;  // the click that closed the last menu
-    TrackPageMenu(Handle(), button.Handle(), *items, width, Context().texts);
+    TrackPageMenu(Handle(), button.Handle(), *items, width, Context().texts, submenuArrow_);
     // Wakes the message loop so the chosen command is handled at once.
     PostMessageA(Handle(), WM_NULL, 0, 0);
     button.LeaveHover();

@@ -51,6 +51,7 @@ private:
     std::array<DpiLevelControl*, kDpiLevelCount> levels_{};
     SkinBitmapButton* lighting_ = nullptr;
     SkinBitmapButton* breathing_ = nullptr;
+    HICON submenuArrow_ = nullptr;  // a shared resource icon: not destroyed
     DialogFonts headingFonts_{kPageSectionFont, kPageLabelFont};
     std::vector<PageHeading> headings_;  // laid out once: the texts do not change
 };

@@ -16,9 +16,11 @@ void Fill(SkinMenu& menu, const std::vector<MenuItem>& items, int width, const T
 
 }  // namespace
 
-void TrackPageMenu(HWND owner, HWND button, const std::vector<MenuItem>& items, int width, const TextSource& texts) {
+void TrackPageMenu(HWND owner, HWND button, const std::vector<MenuItem>& items, int width, const TextSource& texts,
+                   HICON arrow) {
     SkinMenu menu;
     menu.SetFont(kPageMenuFontGbk, kPageMenuFontHeight, kPageMenuFontWeight);
+    menu.SetArrowIcon(arrow);
     Fill(menu, items, width, texts);
     RECT r{};
     GetWindowRect(button, &r);

@@ -10,7 +10,8 @@
 #include "option/button_page/function_menu.h"
 #include "profile/text_source.h"
 
-// Shows `items` (each menu and submenu at least `width` wide) for `owner`
-// below `button` and returns once the menu has closed; the chosen command
-// reaches `owner` as WM_COMMAND afterwards.
-void TrackPageMenu(HWND owner, HWND button, const std::vector<MenuItem>& items, int width, const TextSource& texts);
+// Shows `items` (each menu and submenu at least `width` wide, `arrow` on
+// submenu titles) for `owner` below `button` and returns once the menu has
+// closed; the chosen command reaches `owner` as WM_COMMAND afterwards.
+void TrackPageMenu(HWND owner, HWND button, const std::vector<MenuItem>& items, int width, const TextSource& texts,
+                   HICON arrow);

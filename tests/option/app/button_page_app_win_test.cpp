@@ -206,7 +206,11 @@ TEST_F(ButtonPageProgramTest, MovingTheOnlyPrimaryClickAwayIsRefusedWithTheWarni
 TEST_F(ButtonPageProgramTest, ScreenshotsOfBothBanksAndOfAMenuWithItsSubmenu) {
     Screenshot(main, "button_page_bank1");
     ClickPageEntry(page, skin_button_page::kSecondBank);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(page, skin_button_page::kFunction[16])); }));
+    // The last buttons the bank switch shows and hides: the switch is done.
+    ASSERT_TRUE(WaitFor([&] {
+        return IsWindowVisible(GetDlgItem(page, skin_button_page::kFunction[31])) &&
+               !IsWindowVisible(GetDlgItem(page, skin_button_page::kFunction[15]));
+    }));
     Screenshot(main, "button_page_bank2");
 
     constexpr int kEntryOfSecondBank = 20;
