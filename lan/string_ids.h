@@ -30,9 +30,9 @@ inline constexpr int kApply = 109;
 
 // Button page: headings, bank buttons, restore button, DPI level titles.
 inline constexpr int kHeadingButtons = 150;
-inline constexpr int kHeadingDpi = 151;
-inline constexpr int kHeadingLighting = 152;
-inline constexpr int kHeadingReportRate = 153;
+inline constexpr int kHeadingReportRate = 151;
+inline constexpr int kHeadingDpi = 152;
+inline constexpr int kHeadingLighting = 153;
 inline constexpr int kHeadingLightMode = 154;
 inline constexpr int kFirstBank = 155;  // also a small heading of the page
 inline constexpr int kSecondBank = kNoticeText1;

@@ -48,6 +48,13 @@ void SkinBitmapButton::Enable(bool enabled) {
     Repaint();
 }
 
+void SkinBitmapButton::LeaveHover() {
+    hover_ = false;
+    if (GetCapture() == window_) ReleaseCapture();
+    Repaint();
+    UpdateWindow(window_);
+}
+
 void SkinBitmapButton::SetTooltip(const std::string& text, bool activate) {
     if (!window_) return;
     if (!tooltip_) {

@@ -29,6 +29,9 @@ public:
     void SetSelected(bool selected);
     void SetTooltip(const std::string& text, bool activate);
     void Enable(bool enabled);
+    // Drops the hover look now and repaints at once (a menu the button
+    // opened has just closed under the pointer).
+    void LeaveHover();
 
     bool Selected() const { return selected_; }
     bool ToggleMode() const { return toggleMode_; }

@@ -19,6 +19,7 @@ constexpr uint32_t kSkinMenuSelectedBack = 0x9E4812;  // (18, 72, 158)
 constexpr uint32_t kSkinMenuSeparatorLine = 0x9E4812;
 constexpr uint32_t kSkinMenuText = 0xE6E6E6;  // (230, 230, 230)
 constexpr uint32_t kSkinMenuSelectedText = 0xE6E6E6;
+constexpr uint32_t kSkinMenuDisabledText = 0x808080;  // an item that cannot be chosen
 
 // The menu's width value after appending an item with `text`: raised to
 // 8 pixels per character when that is wider.

@@ -17,13 +17,13 @@ void SkinMenu::SetFont(const char* face, int height, int weight) {
     font_.reset(CreateGbkFaceFont(face, height, 0, weight, FF_DONTCARE));
 }
 
-void SkinMenu::AppendItem(const std::string& text, UINT id) {
+void SkinMenu::AppendItem(const std::string& text, UINT id, bool enabled) {
     items_.push_back(std::make_unique<Item>(Item{text, id, this, nullptr}));
     const auto data = reinterpret_cast<LPCSTR>(items_.back().get());
     if (id == kSkinMenuSeparatorId)
         AppendMenuA(menu_, MF_OWNERDRAW | MF_SEPARATOR, id, data);
     else
-        AppendMenuA(menu_, MF_OWNERDRAW, id, data);
+        AppendMenuA(menu_, MF_OWNERDRAW | (enabled ? 0u : MF_GRAYED), id, data);
     width_ = RaiseSkinMenuWidth(width_, text);
 }
 
@@ -83,7 +83,7 @@ void SkinMenu::DrawEntry(const Item& item, const DRAWITEMSTRUCT& draw) const {
     } else {
         const SelectedObject font(dc, root_->font_.get());
         SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, colours.text);
+        SetTextColor(dc, (draw.itemState & ODS_GRAYED) ? kSkinMenuDisabledText : colours.text);
         RECT textRect = rect;
         textRect.left += kSkinMenuTextLeft;
         DrawTextA(dc, item.text.c_str(), static_cast<int>(item.text.size()), &textRect,

@@ -33,8 +33,9 @@ public:
     // The arrow drawn on submenu titles; the application keeps ownership.
     void SetArrowIcon(HICON icon) { arrowIcon_ = icon; }
 
-    // Appends a command item, or a separator when `id` is kSkinMenuSeparatorId.
-    void AppendItem(const std::string& text, UINT id);
+    // Appends a command item, or a separator when `id` is kSkinMenuSeparatorId;
+    // a disabled item is drawn grey and cannot be chosen.
+    void AppendItem(const std::string& text, UINT id, bool enabled = true);
     // Appends a submenu title and returns the submenu, owned by this menu.
     SkinMenu& AppendSubmenu(const std::string& text);
 

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "lan/language_win.h"
+#include "option/app/option_pages_win.h"
 #include "option/main_window/main_window_win.h"
 #include "profile/messages.h"
 #include "shell/bitmap_edit_win.h"
@@ -35,7 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         const LanguageLibrary texts(folders.program);
         NamedMutexFileLock filesLock;
         LibraryStores libraries(folders.program, filesLock);
-        MainWindow main(folders, texts, libraries);
+        MainWindow main(folders, texts, libraries, MakeOptionPage);
         main.RunModal(nullptr);
     }
     RemoveMenuFrames();

@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr DialogFont kSectionFont{18, 400, Rgb(230, 230, 230)};
-constexpr DialogFont kLabelFont{15, 400, Rgb(230, 230, 230)};
-
 struct HeadingBox {
     int text;
     SkinRect box;
@@ -13,12 +10,12 @@ struct HeadingBox {
 };
 
 const HeadingBox kHeadings[] = {
-    {str::kHeadingButtons, {281, 16, 489, 59}, kSectionFont, TextAlign::Centre},
-    {str::kHeadingDpi, {530, 6, 890, 49}, kSectionFont, TextAlign::Left},
-    {str::kHeadingLighting, {530, 145, 890, 170}, kSectionFont, TextAlign::Left},
-    {str::kHeadingReportRate, {530, 90, 890, 115}, kSectionFont, TextAlign::Left},
-    {str::kHeadingLightMode, {530, 115, 580, 140}, kLabelFont, TextAlign::Left},
-    {str::kFirstBank, {690, 115, 735, 140}, kLabelFont, TextAlign::Left},
+    {str::kHeadingButtons, {281, 16, 489, 59}, kPageSectionFont, TextAlign::Centre},
+    {str::kHeadingReportRate, {530, 6, 890, 49}, kPageSectionFont, TextAlign::Left},
+    {str::kHeadingDpi, {530, 145, 890, 170}, kPageSectionFont, TextAlign::Left},
+    {str::kHeadingLighting, {530, 90, 890, 115}, kPageSectionFont, TextAlign::Left},
+    {str::kHeadingLightMode, {530, 115, 580, 140}, kPageLabelFont, TextAlign::Left},
+    {str::kFirstBank, {690, 115, 735, 140}, kPageLabelFont, TextAlign::Left},
 };
 
 }  // namespace

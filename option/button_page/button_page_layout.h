@@ -23,6 +23,10 @@ inline constexpr PageButton kRestoreButton{skin_button_page::kRestoreDefaults, s
 inline constexpr PageButton kBankButtons[] = {{skin_button_page::kFirstBank, str::kFirstBank},
                                               {skin_button_page::kSecondBank, str::kSecondBank}};
 
+// The headings' fonts: over sections, and before the lighting and breathing buttons.
+inline constexpr DialogFont kPageSectionFont{18, 400, Rgb(230, 230, 230)};
+inline constexpr DialogFont kPageLabelFont{15, 400, Rgb(230, 230, 230)};
+
 struct PageHeading {
     std::string text;
     DialogFont font;

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "option/advanced_page/advanced_page_win.h"
 #include "option/main_window/status_line.h"
 #include "option/profile_exchange/profile_file_dialog_win.h"
 #include "option/warning/warning_dialog_win.h"
@@ -28,7 +27,6 @@ const MainControl* ControlOfEntry(int entry) {
 }  // namespace
 
 std::unique_ptr<OptionPage> MakeBlankPage(int page, const PageContext& context) {
-    if (page == kAdvancedPage) return std::make_unique<AdvancedPage>(context);
     return std::make_unique<BlankPage>(context, PageLayout(page));
 }
 

@@ -24,7 +24,7 @@
 
 // Makes page 0 (button assignment) or page 1 (advanced settings).
 using PageFactory = std::function<std::unique_ptr<OptionPage>(int page, const PageContext& context)>;
-// Blank skinned pages until the pages' own code lands.
+// Blank skinned pages: the window alone, for tests and measurements.
 std::unique_ptr<OptionPage> MakeBlankPage(int page, const PageContext& context);
 
 class MainWindow final : public SkinDialog, private MainWindowView {
