@@ -21,11 +21,12 @@ endif()
 
 option(BUILD_BENCHMARKS "Build the Google Benchmark programs (native-release preset)" OFF)
 
-# For a resident program or a library loaded into one: Wine copies every
-# section of an image whose sections are not page-aligned in the file into
-# private memory, debug sections included. Page-aligned sections are mapped
-# from the file instead, and the debug information moves to <file>.debug
-# beside it (found through a debug link).
+# For a resident program, a library loaded into one, or a program that must
+# show its window quickly: Wine copies every section of an image whose
+# sections are not page-aligned in the file into private memory, debug
+# sections included. Page-aligned sections are mapped from the file instead,
+# and the debug information moves to <file>.debug beside it (found through a
+# debug link).
 function(make_lean_image target)
   if(WIN32)
     target_link_options(${target} PRIVATE -Wl,--file-alignment,4096)

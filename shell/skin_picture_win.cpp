@@ -1,19 +1,19 @@
 #include "shell/skin_picture_win.h"
 
-#include <ole2.h>
-#include <olectl.h>
+#include "shell/picture_decode_win.h"
 
 namespace {
 
-// Reads the whole file into a movable global block, as the picture decoder
-// wants a stream over memory. Empty on any failure.
-UniqueGlobal ReadFileToGlobal(const std::string& path) {
+// Reads the whole file into a movable global block, as the general picture
+// decoder wants a stream over memory; `bytes` is the file's size. Empty on
+// any failure.
+UniqueGlobal ReadFileToGlobal(const std::string& path, DWORD& bytes) {
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     // Skin pictures are small; anything beyond 256 MB is not a picture we draw.
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart >= (256 << 20)) return {};
-    const DWORD bytes = static_cast<DWORD>(size.QuadPart);
+    bytes = static_cast<DWORD>(size.QuadPart);
     UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
     if (!block) return {};
     void* data = GlobalLock(block.get());
@@ -21,22 +21,6 @@ UniqueGlobal ReadFileToGlobal(const std::string& path) {
     const bool ok = data && ReadFile(file.get(), data, bytes, &read, nullptr) && read == bytes;
     GlobalUnlock(block.get());
     return ok ? std::move(block) : UniqueGlobal();
-}
-
-// Decodes a picture from memory into a bitmap of our own. The decoder's
-// bitmap dies with the picture object, so it is copied.
-HBITMAP DecodePicture(UniqueGlobal block) {
-    ComPtr<IStream> stream;
-    if (FAILED(CreateStreamOnHGlobal(block.get(), TRUE, stream.Put()))) return nullptr;
-    block.release();  // the stream frees it now
-    ComPtr<IPicture> picture;
-    if (FAILED(OleLoadPicture(stream.get(), 0, FALSE, IID_IPicture, picture.PutVoid()))) return nullptr;
-    SHORT type = PICTYPE_NONE;
-    OLE_HANDLE handle = 0;
-    if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle)) || !handle)
-        return nullptr;
-    return static_cast<HBITMAP>(
-        CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
 }
 
 }  // namespace
@@ -50,9 +34,15 @@ SIZE BitmapSize(HBITMAP bitmap) {
 bool LoadSkinPicture(const std::string& path, UniqueBitmap& bitmap, SIZE& size) {
     bitmap.reset();
     size = {0, 0};
-    UniqueGlobal block = ReadFileToGlobal(path);
+    DWORD bytes = 0;
+    UniqueGlobal block = ReadFileToGlobal(path, bytes);
     if (!block) return false;
-    bitmap.reset(DecodePicture(std::move(block)));
+    {
+        const auto* data = static_cast<const uint8_t*>(GlobalLock(block.get()));
+        if (data) bitmap.reset(DecodePlainBitmapFile({data, bytes}));
+        GlobalUnlock(block.get());
+    }
+    if (!bitmap) bitmap.reset(DecodeWithPictureLoader(std::move(block)));
     size = BitmapSize(bitmap.get());
     return static_cast<bool>(bitmap);
 }

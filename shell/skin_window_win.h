@@ -1,6 +1,7 @@
 // Building a skinned window from its layout: the window keeps its mask and
-// background pictures; the four full-window state sheets live only while
-// the controls are created and cut their pictures from them.
+// background pictures; the background doubles as the Normal state sheet,
+// and the other three full-window state sheets live only while the
+// controls are created and cut their pictures from them.
 #pragma once
 
 #include <windows.h>
@@ -30,10 +31,10 @@ public:
     // Full path of a fixed mask picture in the skins folder.
     std::string MaskPath(const char* fileName) const { return layout_.SkinsFolder() + fileName; }
 
-    HBITMAP Normal() const { return sheets_[0].get(); }
-    HBITMAP Over() const { return sheets_[1].get(); }
-    HBITMAP Down() const { return sheets_[2].get(); }
-    HBITMAP Disable() const { return sheets_[3].get(); }
+    HBITMAP Normal() const { return keep_.background.get(); }
+    HBITMAP Over() const { return sheets_[0].get(); }
+    HBITMAP Down() const { return sheets_[1].get(); }
+    HBITMAP Disable() const { return sheets_[2].get(); }
 
     // Cuts a control's four pictures at its entry rectangle; `control` is a
     // SkinButton, SkinBitmapButton or anything with the same SetPictures.
@@ -44,7 +45,8 @@ public:
 
 private:
     const SkinLayout& layout_;
-    UniqueBitmap sheets_[4];  // deleted with the builder
+    const SkinWindowPictures& keep_;
+    UniqueBitmap sheets_[3];  // Over, Down, Disable; deleted with the builder
 };
 
 // Gives `window` the outline of its mask (white transparent), redrawing.

@@ -1,0 +1,25 @@
+// Where the pixel rows of a plain Windows bitmap file lie: uncompressed 24-
+// or 32-bit colour, the only kinds the skin pictures use. Anything else is
+// left to the platform's general picture decoder.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+struct BmpLayout {
+    int32_t width = 0;
+    int32_t height = 0;  // number of rows, always positive
+    bool topDown = false;
+    uint16_t bitCount = 0;   // 24 or 32
+    size_t pixelOffset = 0;  // of the first stored row, from the file's start
+    size_t stride = 0;       // bytes per stored row, a multiple of 4
+};
+
+// Largest width or height accepted; skin pictures are window-sized.
+constexpr int32_t kMaxBmpSide = 1 << 14;
+
+// The layout of `file` when it is a plain bitmap whose rows all lie inside
+// it; nothing for any other kind of file or a damaged one.
+std::optional<BmpLayout> ParsePlainBmp(std::span<const uint8_t> file);
