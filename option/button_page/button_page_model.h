@@ -24,6 +24,8 @@
 #include "profile/text_source.h"
 
 inline constexpr int kReportRateChoices = 4;   // PollingRate 0..3
+// What each choice means to the mouse: reports every 8, 4, 2 and 1 ms.
+inline constexpr const char* kReportRateCaptions[kReportRateChoices] = {"125 Hz", "250 Hz", "500 Hz", "1000 Hz"};
 inline constexpr int kColourOptions = 8;       // ColorOptions0 0..7
 inline constexpr int kBankCount = 2;
 

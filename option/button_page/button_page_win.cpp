@@ -34,7 +34,8 @@ void ButtonPage::OnBuild(const SkinWindowBuilder& build) {
     }
     AddBitmapButton(build, kRestoreButton.entry, texts.Text(kRestoreButton.caption))
         .SetFont(kPageButtonFontHeight, 0);
-    for (int n = 0; n < kReportRateChoices; ++n) reportRates_[n] = &AddBitmapButton(build, layout::kReportRate[n]);
+    for (int n = 0; n < kReportRateChoices; ++n)
+        reportRates_[n] = &AddBitmapButton(build, layout::kReportRate[n], kReportRateCaptions[n]);
     lighting_ = &AddBitmapButton(build, layout::kLightingMode);
     breathing_ = &AddBitmapButton(build, layout::kBreathingSpeed);
     for (int n = 0; n < kDpiLevelCount; ++n) {
