@@ -8,6 +8,7 @@ void ButtonFace::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBI
 }
 
 void ButtonFace::SetCaption(std::string caption) {
+    if (caption == caption_) return;  // pages set every caption on each refresh
     caption_ = std::move(caption);
     if (window_) Repaint();
 }

@@ -71,8 +71,12 @@ void ButtonPage::ShowProfile() {
     ShowBank();
 }
 
+// A DPI level control repaints whole on every change: only changes are passed on.
 void ButtonPage::ShowDpiStage() {
-    for (int n = 0; n < kDpiLevelCount; ++n) levels_[n]->SetCurrent(model_.DpiLevel(n).IsCurrent());
+    for (int n = 0; n < kDpiLevelCount; ++n) {
+        const bool current = model_.DpiLevel(n).IsCurrent();
+        if (levels_[n]->Model().IsCurrent() != current) levels_[n]->SetCurrent(current);
+    }
 }
 
 void ButtonPage::ShowPollingRate() {
@@ -179,8 +183,9 @@ void ButtonPage::ShowBank() {
 void ButtonPage::ShowDpiLevels() {
     for (int n = 0; n < kDpiLevelCount; ++n) {
         const DpiLevelModel level = model_.DpiLevel(n);
-        levels_[n]->SetValue(level.Value());
-        levels_[n]->SetEnabled(level.Enabled());
-        levels_[n]->SetCurrent(level.IsCurrent());
+        const DpiLevelModel& shown = levels_[n]->Model();
+        if (shown.Value() != level.Value()) levels_[n]->SetValue(level.Value());
+        if (shown.Enabled() != level.Enabled()) levels_[n]->SetEnabled(level.Enabled());
     }
+    ShowDpiStage();
 }
