@@ -4,20 +4,9 @@
 
 #include "keys/key_combo.h"
 #include "keys/key_name.h"
+#include "shell/edit_filter.h"
 
 namespace {
-
-// The decimal number at the start of `text` (the fields take digits only),
-// saturated well above any limit; nothing when there are no digits.
-std::optional<int> Number(std::string_view text) {
-    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        value = std::min(value * 10 + (c - '0'), 100000);
-    }
-    return value;
-}
 
 // Stores `typed` bounded to [low, high] into `value`; the text to show when
 // the field's number differs from the stored one.
@@ -39,11 +28,11 @@ std::string FireClickFields::IntervalText() const {
 }
 
 std::optional<std::string> FireClickFields::CountChanged(std::string_view text) {
-    return Take(Number(text), 0, kFireCountMax, values_.count);
+    return Take(FieldNumber(text), 0, kFireCountMax, values_.count);
 }
 
 std::optional<std::string> FireClickFields::IntervalChanged(std::string_view text, bool focused) {
-    const std::optional<int> typed = Number(text);
+    const std::optional<int> typed = FieldNumber(text);
     if (!typed && focused) return std::nullopt;
     // A field left empty holds the smallest interval.
     return Take(typed ? typed : std::optional<int>(0), focused ? kFireIntervalTypedMin : kFireIntervalMin,
