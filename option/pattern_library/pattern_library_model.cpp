@@ -249,13 +249,15 @@ void PatternLibraryModel::SetStep(int fieldId, int value) {
     const std::optional<StepField> field = StepFieldOf(fieldId);
     if (!entry || entry->ReadOnly || !field) return;
     GunStep& step = entry->Steps[field->row];
+    const GunStep before = step;
     value = std::clamp(value, StepFieldMin(field->value), StepFieldMax(field->value));
     switch (field->value) {
         case StepValue::X: step.X = value; break;
         case StepValue::Y: step.Y = value; break;
         case StepValue::Delay: step.Delay = static_cast<uint16_t>(value); break;
     }
-    host_.Changed();
+    // Showing an entry sets its fields, which report their values back.
+    if (step.X != before.X || step.Y != before.Y || step.Delay != before.Delay) host_.Changed();
 }
 
 void PatternLibraryModel::SetStepCount(int count) {
@@ -282,7 +284,7 @@ void PatternLibraryModel::SetColour(uint32_t colour) {
 std::optional<std::string> PatternLibraryModel::ModeValueTyped(std::string_view text) {
     const std::optional<Bounded> typed = BoundTyped(text, 0, kModeValueMax);
     if (!typed) return std::nullopt;
-    if (Gun* entry = Current(); entry && !entry->ReadOnly) {
+    if (Gun* entry = Current(); entry && !entry->ReadOnly && typed->value != ShownModeValue()) {
         SetModeValue(*entry, typed->value);
         host_.Changed();
     }
@@ -293,7 +295,7 @@ std::optional<std::string> PatternLibraryModel::RepeatCountTyped(std::string_vie
     const std::optional<Bounded> typed = BoundTyped(text, kRepeatCountMin, kRepeatCountMax);
     if (!typed) return std::nullopt;
     Gun* entry = Current();
-    if (library_ == PatternLibrary::Advanced && entry && !entry->ReadOnly) {
+    if (library_ == PatternLibrary::Advanced && entry && !entry->ReadOnly && typed->value != entry->RepeatCount) {
         SetRepeatCount(*entry, typed->value);
         host_.Changed();
     }

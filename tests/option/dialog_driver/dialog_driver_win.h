@@ -77,3 +77,100 @@ inline std::string TextOf(HWND window) {
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
+
+// Acts inside loops the test does not run (popup menus, nested modal
+// dialogs): a thread timer looks for each step's window in turn and, once
+// it is there, does the step's action on it. Scripts may run side by side.
+struct ScriptStep {
+    std::function<HWND()> find;
+    std::function<void(HWND)> act;
+};
+class Script {
+public:
+    explicit Script(std::vector<ScriptStep> steps) : steps_(std::move(steps)) {
+        Running().push_back(this);
+        timer_ = SetTimer(nullptr, 0, 20, Tick);
+    }
+    ~Script() {
+        KillTimer(nullptr, timer_);
+        std::erase(Running(), this);
+    }
+    Script(const Script&) = delete;
+    Script& operator=(const Script&) = delete;
+    bool Done() const { return next_ == steps_.size(); }
+
+private:
+    static std::vector<Script*>& Running() {
+        static std::vector<Script*> running;
+        return running;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+        for (Script* self : Running()) {
+            if (self->timer_ != timer || self->Done()) continue;
+            ScriptStep& step = self->steps_[self->next_];
+            if (HWND found = step.find()) {
+                ++self->next_;
+                step.act(found);  // may run a loop of its own
+            }
+            return;
+        }
+    }
+    std::vector<ScriptStep> steps_;
+    std::size_t next_ = 0;
+    UINT_PTR timer_ = 0;
+};
+
+// Handles messages until `holds()`; false when the guard time passed first.
+template <typename Condition>
+bool PumpWhile(Condition holds) {
+    const DWORD start = GetTickCount();
+    while (!holds()) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetTickCount() - start >= kPumpGuardMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+// The open popup menu, if any.
+inline HWND OpenMenu() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+// Clicks item `index` of the open popup menu `menu`.
+inline void ClickMenuItem(HWND menu, int index) {
+    const HMENU handle = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+    RECT item{};
+    GetMenuItemRect(nullptr, handle, static_cast<UINT>(index), &item);
+    std::vector<INPUT> input;
+    AddClickAt(input, {(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    Send(input);
+}
+
+// A skinned dialog of this thread other than `except`, enabled and shown
+// (a confirmation or name dialog on top of the one under test).
+inline HWND OtherDialog(HWND except) {
+    struct Search {
+        HWND except;
+        HWND found;
+    } search{except, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) {
+            auto* s = reinterpret_cast<Search*>(p);
+            char cls[16] = {};
+            GetClassNameA(w, cls, sizeof cls);
+            if (w != s->except && IsWindowVisible(w) && IsWindowEnabled(w) && std::string(cls) == "#32770") {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

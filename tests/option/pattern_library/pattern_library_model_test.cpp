@@ -202,6 +202,8 @@ TEST(PatternLibraryModel, StepCountThreeHidesRowsFourToEightButKeepsTheirSteps) 
     EXPECT_EQ(hidden.Delay, 999);
     EXPECT_EQ(model.Shown().Steps[0].X, -7);
     EXPECT_EQ(host.changes, 5);  // every edit reaches the host
+    model.SetStep(StepFieldId(0, StepValue::X), -7);
+    EXPECT_EQ(host.changes, 5);  // but a value shown again is no change
 }
 
 TEST(PatternLibraryModel, StepFieldsAreNumberedByColumnAndRow) {
