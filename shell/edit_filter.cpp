@@ -1,5 +1,7 @@
 #include "shell/edit_filter.h"
 
+#include <algorithm>
+
 namespace {
 
 // Virtual-key codes, spelled out here so the rule stays free of <windows.h>.
@@ -47,4 +49,14 @@ std::string LeadingNumericRun(std::string_view text, bool allowSign) {
     const std::string_view allowed = allowSign ? "0123456789-+" : "0123456789";
     const std::size_t end = text.find_first_not_of(allowed);
     return std::string(text.substr(0, end));
+}
+
+std::optional<int> FieldNumber(std::string_view text) {
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        value = std::min(value * 10 + (c - '0'), 100000);
+    }
+    return value;
 }

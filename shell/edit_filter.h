@@ -2,6 +2,7 @@
 // part of a pasted or typed text survives.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,8 @@ bool IsNumericEditChar(unsigned character, bool allowSign);
 // The leading run of `text` made of digits, or of digits and signs when
 // `allowSign` is set. Everything from the first other character on is cut.
 std::string LeadingNumericRun(std::string_view text, bool allowSign);
+
+// The decimal number a numeric field without signs shows: its leading
+// digits, saturated at 100000 (far above any field's limit); nothing when
+// it starts with no digit (an empty field).
+std::optional<int> FieldNumber(std::string_view text);
