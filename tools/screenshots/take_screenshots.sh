@@ -21,13 +21,20 @@ geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
     echo "$X $Y $WIDTH $HEIGHT"
 }
-visible_windows() { xdotool search --maxdepth 1 --onlyvisible --name '' 2>/dev/null || true; }
-# new_window BEFORE SECONDS: a visible top-level window not in BEFORE, once one appears.
+# Wine names each window's X class after its program; a window manager's
+# frames and the root have other classes.
+visible_windows() { xdotool search --onlyvisible --class '\.exe$' 2>/dev/null || true; }
+# new_window BEFORE SECONDS [LAYOUT]: a visible window not in BEFORE (of the
+# size LAYOUT gives, when named: a menu may open beside a dialog), once one appears.
 new_window() {
-    local deadline=$((SECONDS + $2)) window
+    local deadline=$((SECONDS + $2)) size= window
+    [ -z "${3:-}" ] || size=$(awk '$1 == "window" { print $2, $3; exit }' "$layouts/$3.layout")
     while [ "$SECONDS" -le "$deadline" ]; do
-        window=$(visible_windows | grep -vxF -f <(printf '%s\n' "$1") | head -n 1 || true)
-        [ -z "$window" ] || { echo "$window"; return 0; }
+        for window in $(visible_windows | grep -vxF -f <(printf '%s\n' "$1") || true); do
+            [ -z "$size" ] || [ "$(geometry "$window" | cut -d' ' -f3-)" = "$size" ] || continue
+            echo "$window"
+            return 0
+        done
         sleep 0.05
     done
     return 1
@@ -95,10 +102,8 @@ dialog() {
     shift 2
     before=$(visible_windows)
     "$@"
-    # A menu the opener left open is no dialog.
-    before=$(printf '%s\n' "$before" "$menu_window")
-    if ! window=$(new_window "$before" 5); then
-        echo "skipped $name: no window opened (the control is disabled)" >&2
+    if ! window=$(new_window "$before" 5 "$layout"); then
+        echo "skipped $name: no window opened (its button or menu item is disabled)" >&2
         dismiss_menu
         return 0
     fi
