@@ -1,6 +1,6 @@
 #!/bin/sh
 # The release artefacts under Wine, as a user meets them: a silent install
-# (files, Run key, Start-menu shortcut, Monitor running), an upgrade over a
+# (files, Run key, Start-menu shortcut to Option, Monitor running), an upgrade over a
 # running install that keeps the user's changed profiles and libraries, a
 # silent uninstall that ends Monitor and Option and leaves only those, and
 # an uninstall asked to remove them too. The zip holds the same folder.
@@ -31,6 +31,11 @@ unix_path() { wine winepath -u "$(wine cmd /c echo "$1" | tr -d '\r"')" | tr -d 
 reg_value() {  # reg_value KEY NAME: the value's data, empty when missing
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
+# The program a shell link starts, as a Unix path: the link holds it as a
+# local path, the first string in it naming an .exe.
+shortcut_target() {
+    wine winepath -u "$(strings "$1" | grep -i -m 1 '^[a-z]:\\.*\.exe$')" | tr -d '\r'
+}
 no_reg_key() { ! wine reg query "$uninstall_key" >/dev/null 2>&1; }
 install() { wine "$setup" /S >>"$work/setup.log" 2>&1 </dev/null || fail "the installer failed"; }
 uninstall() { wine "$dir/Uninstall.exe" /S "$@" >>"$work/setup.log" 2>&1 </dev/null; }
@@ -60,7 +65,7 @@ clean
 
 # Install.
 install
-for file in Monitor.exe OsdPanel.exe lan.dll hiddriver.dll Uninstall.exe config.ini skins/skin_main.ini; do
+for file in Monitor.exe Option.exe OsdPanel.exe lan.dll hiddriver.dll Uninstall.exe config.ini skins/skin_main.ini; do
     [ -f "$dir/$file" ] || fail "the install lacks $file"
 done
 [ -d "$dir/config" ] || fail "the install lacks config\\"
@@ -69,6 +74,9 @@ run=$(reg_value "$run_key" DuvaraZariv)
     || fail "the Run value is '$run', not the installed Monitor.exe"
 [ "$(reg_value "$uninstall_key" DisplayVersion)" = "$version" ] || fail "the uninstall entry lacks version $version"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+target=$(shortcut_target "$shortcut")
+[ "$target" = "$dir/Option.exe" ] || fail "the shortcut starts '$target', not the installed Option.exe"
+[ -f "$target" ] || fail "the shortcut's target $target does not exist"
 wine "$probe" wait "$monitor_title" 30 || fail "the installer did not start Monitor"
 
 # The zip holds the installed program folder (less the uninstaller).
