@@ -351,14 +351,10 @@ void AdvancedPage::OnRepeatCount() {
         SetWindowTextA(repeatCount_->Handle(), shown->c_str());
 }
 
+// The dialog commits (saves the library, refreshes the buttons' copies) or
+// drops its changes itself; the page only shows the buttons again.
 void AdvancedPage::RunAdvancedPatterns() {
-    LibraryStores& libraries = Context().libraries;
-    if (patterns_(GetParent(Handle()), Context())) {
-        libraries.SaveAdvancedGuns();
-        RefreshButtonCaptions();
-    } else {
-        libraries.ReloadAdvancedGuns();
-    }
+    if (patterns_(GetParent(Handle()), Context())) RefreshButtonCaptions();
 }
 
 uint32_t AdvancedPage::TickCount() { return GetTickCount(); }
