@@ -11,7 +11,8 @@ struct SpinEditParts {
     SkinRect increase;
 };
 
-// Horizontal: decrease at the left, the edit, increase to the right edge.
+// Horizontal: decrease at the left, increase at the right, the edit between
+// them growing with the width (a 48-pixel control keeps a 24-pixel edit).
 // Vertical: the edit, with increase above decrease along the right edge.
 SpinEditParts PlaceSpinEditParts(SpinLayout layout, int width, int height);
 

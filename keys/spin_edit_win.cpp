@@ -41,8 +41,8 @@ bool SpinEdit::Create(HWND owner, const RECT& rect, int id) {
         return false;
     edit_.SetNumeric(true);
     edit_.SetColours(kTextColour, kBackColour);
-    // The horizontal edit is 24 pixels wide: the font's own margins would
-    // scroll a three-character number out of sight.
+    // A 48-pixel horizontal field's edit is 24 pixels wide: the font's own
+    // margins would scroll a three-character number out of sight.
     SendMessageA(edit_.Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(kEditMargin, kEditMargin));
     // A skinned dialog swallows Enter unless the focused control asks for it,
     // and the field's Enter rule needs the key.

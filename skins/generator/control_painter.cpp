@@ -205,16 +205,16 @@ void PaintSpinArrow(cairo_t* cr, const Box& b, Direction d, SheetState s) {
   FillTriangle(cr, b.cx(), b.cy(), std::min(b.w, b.h) * 0.55, d, look.glyph);
 }
 
-// Spin fields match the control's fixed sub-rectangles: horizontal =
-// decrease 0..10, edit 12..36, increase 37..right; vertical = edit on
+// Spin fields match the control's sub-rectangles: horizontal = decrease
+// 0..10, edit 12..right-12, increase right-11..right; vertical = edit on
 // the left, up arrow right-11..right-1 x 1..9, down arrow x 10..bottom-1.
 void PaintSpin(cairo_t* cr, const Control& c, SheetState s, bool horizontal) {
   const Rect& r = c.rect;
   const double x = r.left, y = r.top, right = r.right(), bottom = r.bottom();
   if (horizontal) {
     PaintSpinArrow(cr, {x, y, 11, 20}, Direction::Left, s);
-    PaintWell(cr, kSmallRound, {x + 12, y + 1, 25, 18}, theme::kWellEdge);
-    PaintSpinArrow(cr, {x + 37, y, right - x - 37, 20}, Direction::Right, s);
+    PaintWell(cr, kSmallRound, {x + 12, y + 1, right - 23 - x, 18}, theme::kWellEdge);
+    PaintSpinArrow(cr, {right - 11, y, 11, 20}, Direction::Right, s);
   } else {
     PaintWell(cr, kSmallRound, {x + 1, y + 1, right - 12 - x, bottom - 1 - (y + 1)}, theme::kWellEdge);
     PaintSpinArrow(cr, {right - 11, y + 1, 10, 9}, Direction::Up, s);

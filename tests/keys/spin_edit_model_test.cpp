@@ -109,8 +109,14 @@ TEST(SpinEditModel, HugeNumbersAreHeldAtTheEndsOfTheRange) {
 TEST(SpinEditLayout, PartsOfBothLayouts) {
     const SpinEditParts h = PlaceSpinEditParts(SpinLayout::kHorizontal, 60, 20);
     EXPECT_EQ(h.decrease, (SkinRect{0, 0, 10, 19}));
-    EXPECT_EQ(h.edit, (SkinRect{12, 1, 36, 18}));
-    EXPECT_EQ(h.increase, (SkinRect{37, 0, 60, 19}));
+    EXPECT_EQ(h.edit, (SkinRect{12, 1, 48, 18}));
+    EXPECT_EQ(h.increase, (SkinRect{49, 0, 60, 19}));
+    // The skins' 48-pixel fields keep their 24-pixel edit.
+    const SpinEditParts narrow = PlaceSpinEditParts(SpinLayout::kHorizontal, 48, 20);
+    EXPECT_EQ(narrow.edit, (SkinRect{12, 1, 36, 18}));
+    EXPECT_EQ(narrow.increase, (SkinRect{37, 0, 48, 19}));
+    // A step-row field holds "-100" in a 40-pixel edit.
+    EXPECT_EQ(PlaceSpinEditParts(SpinLayout::kHorizontal, 64, 20).edit, (SkinRect{12, 1, 52, 18}));
     const SpinEditParts v = PlaceSpinEditParts(SpinLayout::kVertical, 50, 20);
     EXPECT_EQ(v.edit, (SkinRect{1, 1, 39, 19}));
     EXPECT_EQ(v.increase, (SkinRect{39, 1, 49, 9}));

@@ -5,6 +5,7 @@
 
 #include "../../shell/skin_set_folder_win.h"
 #include "../dialog_driver/dialog_driver_win.h"
+#include "keys/spin_edit_model.h"
 #include "lan/language_win.h"
 #include "option/pattern_library/pattern_dialogs_win.h"
 #include "option/pattern_library/pattern_library_dialog_win.h"
@@ -40,6 +41,7 @@ struct Place {
         ::Gun& m4 = Entry(0, 0);
         m4.StepCount = 5;
         for (int i = 0; i < kGunStepCount; ++i) m4.Steps[i] = {i + 1, 10 + i, static_cast<uint16_t>(20 * i + 20), {}};
+        m4.Steps[1].Y = -100;  // the widest value a step field holds
         Entry(0, 1).ReadOnly = 1;
         Entry(0, 1).StepCount = 4;
         AddFolder(stores.AdvancedLibrary(), "Bursts", {"Double", "Triple", "Spray"});
@@ -76,6 +78,22 @@ POINT IncreaseArrow(HWND spin) {
     RECT r{};
     GetWindowRect(spin, &r);
     return {r.right - 5, (r.top + r.bottom) / 2};
+}
+
+HWND EditOf(HWND spin) { return GetDlgItem(spin, kSpinEditEditId); }
+
+// Whether an edit shows all of its text.
+bool ShowsWholeText(HWND edit) {
+    RECT room{};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const std::string text = TextOf(edit);
+    const HDC dc = GetDC(edit);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    return size.cx <= room.right - room.left;
 }
 
 // The skinned dialog of this thread titled `title`, shown.
@@ -145,6 +163,10 @@ TEST_F(PatternDialogTest, StepCountMenuHidesRowsKeepsTheirStepsAndEveryEditReach
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);  // Rifles open, Pistols closed
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(VisibleRows(), 5);
+    EXPECT_EQ(TextOf(EditOf(Item(skin::kStepY[1]))), "-100");
+    EXPECT_TRUE(ShowsWholeText(EditOf(Item(skin::kStepY[1]))));
+    EXPECT_EQ(TextOf(EditOf(Item(skin::kStepDelay[4]))), "100");
+    EXPECT_TRUE(ShowsWholeText(EditOf(Item(skin::kStepDelay[4]))));
     Screenshot("gun_library_dialog.bmp");
 
     ASSERT_TRUE(ChooseFromMenu(CentreOf(Item(skin::kStepCount)), false, 2));
