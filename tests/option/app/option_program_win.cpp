@@ -71,6 +71,37 @@ HWND OptionProgram::StartAndWait() {
     return MainWindow();
 }
 
+namespace {
+
+bool g_stateRead = false;
+
+LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == msg::kDeviceStateRead) g_stateRead = true;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool OptionProgram::StartMonitorWithMouseRead() {
+    WNDCLASSA standIn{};
+    standIn.lpfnWndProc = StandInProc;
+    standIn.hInstance = GetModuleHandleA(nullptr);
+    standIn.lpszClassName = "OptionStandInForStateRead";
+    RegisterClassA(&standIn);
+    const HWND window = CreateWindowA(standIn.lpszClassName, names::kOptionWindowTitle, WS_POPUP, 0, 0, 1, 1,
+                                      nullptr, nullptr, standIn.hInstance, nullptr);
+    g_stateRead = false;
+    folder_.MouseCtl("plug");
+    bool started = folder_.StartMonitor();
+    started = started && e2e::WaitFor([] {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        return g_stateRead;
+    }, 20s);
+    DestroyWindow(window);
+    return started;
+}
+
 HWND OptionProgram::MainWindow() { return FindWindowA(nullptr, names::kOptionWindowTitle); }
 
 int OptionProgram::MainWindowCount() {

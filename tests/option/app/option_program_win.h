@@ -20,6 +20,11 @@ public:
 
     // "Device" of config.ini, as Monitor writes it.
     void SetDevice(int device);
+    // Plugs in the mouse and starts Monitor, and returns once Monitor has
+    // read the mouse's state into the block: it then tells Option, and a
+    // stand-in window with Option's title hears it. An Option started
+    // earlier would have its edits replaced by that late reload.
+    bool StartMonitorWithMouseRead();
     // Starts Option.exe in `workingFolder` (the program folder when empty)
     // and returns its process handle (owned here).
     HANDLE Start(const std::string& workingFolder = "");
