@@ -36,6 +36,16 @@ const Record* ChosenItem(const LibraryChoice<Record>& choice, ButtonFunction& b)
     return choice.groupName && choice.entry ? &*choice.entry : nullptr;
 }
 
+// A button refers to one library place at a time: the chosen one is kept,
+// the places in the other two libraries are cleared.
+template <typename Record>
+void LinkToChoice(ButtonFunction& b, int32_t ButtonFunction::*group, int32_t ButtonFunction::*item,
+                  const LibraryChoice<Record>& choice) {
+    b.MacroGroup = b.MacroItem = b.GunGroup = b.GunItem = b.AdvanceGunGroup = b.AdvanceGunItem = -1;
+    b.*group = choice.group;
+    b.*item = choice.item;
+}
+
 using DialogResult = std::optional<ButtonCode>;  // nothing: cancelled
 
 DialogResult AssignKeyCombination(ButtonFunction& b, int e, ButtonDialogs& dialogs) {
@@ -62,9 +72,7 @@ DialogResult AssignMacro(ButtonFunction& b, int e, ButtonDialogs& dialogs) {
         dialogs.PickMacro(SeedIf(CodeOf(b) == ButtonCode::Macro, b.RunMode, b.MacroGroup, b.MacroItem));
     if (!choice) return std::nullopt;
     b.RunMode = choice->mode;
-    b.MacroGroup = choice->group;
-    b.MacroItem = choice->item;
-    b.GunGroup = b.GunItem = b.AdvanceGunGroup = b.AdvanceGunItem = -1;
+    LinkToChoice(b, &ButtonFunction::MacroGroup, &ButtonFunction::MacroItem, *choice);
     const Macro* macro = ChosenItem(*choice, b);
     if (!macro) return DefaultButtonCode(e);
     CopyMacroToButton(*macro, b);
@@ -76,9 +84,7 @@ DialogResult AssignGun(Profile& p, ButtonFunction& b, int e, ButtonDialogs& dial
         dialogs.PickGun(SeedIf(CodeOf(b) == ButtonCode::FirePattern, p.GunMode, b.GunGroup, b.GunItem));
     if (!choice) return std::nullopt;
     p.GunMode = choice->mode;
-    b.GunGroup = choice->group;
-    b.GunItem = choice->item;
-    b.MacroGroup = b.MacroItem = b.AdvanceGunGroup = b.AdvanceGunItem = -1;
+    LinkToChoice(b, &ButtonFunction::GunGroup, &ButtonFunction::GunItem, *choice);
     const Gun* gun = ChosenItem(*choice, b);
     if (!gun) return DefaultButtonCode(e);
     b.ModeIndex = gun->ModeIndex;  // the gun's selected mode, then its value
@@ -92,9 +98,7 @@ DialogResult AssignAdvancedPattern(ButtonFunction& b, int e, ButtonDialogs& dial
         dialogs.PickAdvancedPattern(SeedIf(has, b.RunMode, b.AdvanceGunGroup, b.AdvanceGunItem));
     if (!choice) return std::nullopt;
     b.RunMode = choice->mode;
-    b.AdvanceGunGroup = choice->group;
-    b.AdvanceGunItem = choice->item;
-    b.GunGroup = b.GunItem = b.MacroGroup = b.MacroItem = -1;
+    LinkToChoice(b, &ButtonFunction::AdvanceGunGroup, &ButtonFunction::AdvanceGunItem, *choice);
     const Gun* pattern = ChosenItem(*choice, b);
     if (!pattern) return DefaultButtonCode(e);
     CopyPatternToButton(*pattern, b);
