@@ -44,6 +44,11 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return (page = VisiblePageWith(main, kEventListId)) != nullptr; }));
         tree = GetDlgItem(page, kMacroTreeListId);
         events = GetDlgItem(page, kEventListId);
+        // The page was just shown: let Option handle everything up to here
+        // before the first click reaches it.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(page, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+        UpdateWindow(page);
     }
 
     MacroStore SavedStore() {
