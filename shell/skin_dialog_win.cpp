@@ -49,7 +49,7 @@ HWND SkinDialog::Create(HWND owner, bool child) {
     modal_ = false;
     const DWORD style = (child ? WS_CHILD : WS_POPUP) | WS_CLIPCHILDREN;
     if (!CreateFromTemplate(owner, style)) return nullptr;
-    ShowWindow(window_, child ? SW_SHOWNA : SW_SHOW);
+    if (!child) ShowWindow(window_, SW_SHOW);
     return window_;
 }
 

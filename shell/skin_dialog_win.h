@@ -61,9 +61,10 @@ public:
     // Shows the dialog and handles messages until End; the owner is disabled
     // meanwhile. Returns End's result, or -1 when the dialog could not be made.
     INT_PTR RunModal(HWND owner);
-    // Creates the dialog without waiting: a popup owned by `owner`, or, with
-    // `child`, a child window of it. The caller's message loop passes its
-    // messages through PreTranslate.
+    // Creates the dialog without waiting: a popup owned by `owner`, shown, or,
+    // with `child`, a hidden child window of it for the parent to place and
+    // show (shown at the layout's origin first, it would flash there). The
+    // caller's message loop passes its messages through PreTranslate.
     HWND Create(HWND owner, bool child = false);
     // Applies the Enter/Escape policy and the dialog keyboard handling to
     // `msg`; true when it was handled and must not be dispatched.

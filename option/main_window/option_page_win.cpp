@@ -6,7 +6,7 @@ bool OptionPage::CreateIn(HWND mainWindow, const RECT& area) {
     if (!Create(mainWindow, true)) return false;
     // The layout put the page at its own origin; the main window decides where it goes.
     SetWindowPos(Handle(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 

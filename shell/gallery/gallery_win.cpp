@@ -230,8 +230,8 @@ void MainSurface::OnBuild(const SkinWindowBuilder& build) {
 
 BOOL MainSurface::OnInit() {
     if (page_.Create(Handle(), true))
-        MoveWindow(page_.Handle(), pageArea_.left, pageArea_.top, pageArea_.right - pageArea_.left,
-                   pageArea_.bottom - pageArea_.top, TRUE);
+        SetWindowPos(page_.Handle(), nullptr, pageArea_.left, pageArea_.top, pageArea_.right - pageArea_.left,
+                     pageArea_.bottom - pageArea_.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return TRUE;
 }
 

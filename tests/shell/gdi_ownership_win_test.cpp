@@ -108,6 +108,7 @@ TEST(GdiOwnership, EveryControlKindGivesBackWhatItMade) {
         MakePaintDestroy(host.window, thumb, sheet.get());
         WarnDialog dialog;  // as a child: Wine makes and destroys those quickly
         ASSERT_NE(dialog.Create(host.window, true), nullptr);
+        ShowWindow(dialog.Handle(), SW_SHOWNA);
         PaintNow(dialog.Handle());
         DestroyWindow(dialog.Handle());
         if (round == 0) {

@@ -171,6 +171,8 @@ TEST(SkinDialog, ChildDialogAndMissingLayout) {
     HWND page = empty.Create(host.window, true);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(GetParent(page), host.window);
+    // Hidden until its parent has placed it: never seen at the layout's origin.
+    EXPECT_FALSE(IsWindowVisible(page));
     RECT r;
     GetWindowRect(page, &r);
     EXPECT_EQ(r.right - r.left, 0);  // no pictures: no size, no outline

@@ -81,10 +81,7 @@ protected:
     HWND page = nullptr;
 };
 
-// Disabled while its choices land on profile 5 instead of profile 2 in most
-// runs of the whole suite (the page shows profile 5 selected when it fails);
-// the cause is being looked for.
-TEST_F(ButtonPageProgramTest, DISABLED_ChoicesOnThePageReachTheMouseTheFileAndTheSharedBlock) {
+TEST_F(ButtonPageProgramTest, ChoicesOnThePageReachTheMouseTheFileAndTheSharedBlock) {
     option.ClickMain(skin_main::kProfile[kProfile]);
 
     // 1 ms polling and a lighting mode from its menu.
