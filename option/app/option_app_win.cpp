@@ -1,7 +1,6 @@
 // Option.exe: one instance at a time; its whole life is one modal run of
 // the main window.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "lan/language_win.h"
 #include "option/app/option_pages_win.h"
@@ -27,8 +26,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // A second start ends silently; Monitor raises the running copy instead.
     if (instance && GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     const OptionFolders folders = OptionFoldersFromModulePath(RunningProgramPath());
     InstallMenuFrames();
     RegisterBitmapEditMessages();
