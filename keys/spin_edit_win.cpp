@@ -60,8 +60,7 @@ void SpinEdit::SetImages(const RECT& at, HBITMAP normal, HBITMAP over, HBITMAP d
     if (!window_) return;
     decrease_.SetPictures(Offset(parts_.decrease, at), normal, over, down, disable);
     increase_.SetPictures(Offset(parts_.increase, at), normal, over, down, disable);
-    const WindowDc reference(window_);
-    CropSkinImage(reference.get(), background_, normal, at.left, at.top, at.right, at.bottom);
+    CropSkinImage(background_, normal, at.left, at.top, at.right, at.bottom);
     InvalidateRect(window_, nullptr, FALSE);
 }
 

@@ -7,11 +7,6 @@
 #include "profile/profile_defaults.h"
 #include "profile/program_folder.h"
 
-namespace {
-
-
-}  // namespace
-
 std::string MacroStorePath(std::string_view programFolder) {
     return PathInFolder(programFolder, "config\\sequence.dat");
 }

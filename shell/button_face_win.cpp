@@ -3,7 +3,7 @@
 #include "shell/gbk_font_win.h"
 
 void ButtonFace::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
-    pictures_.Cut(window_, rect, normal, over, down, disable);
+    pictures_.Cut(rect, normal, over, down, disable);
     if (window_) Repaint();
 }
 

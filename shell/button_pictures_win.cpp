@@ -2,11 +2,9 @@
 
 #include "shell/skin_picture_win.h"
 
-void ButtonPictures::Cut(HWND button, const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down,
-                         HBITMAP disable) {
+void ButtonPictures::Cut(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
     for (UniqueBitmap& image : images_) image.reset();
-    const WindowDc reference(button);
     const HBITMAP sheets[4] = {normal, over, down, disable};
     for (int i = 0; i < 4; ++i)
-        CropSkinImage(reference.get(), images_[i], sheets[i], rect.left, rect.top, rect.right, rect.bottom);
+        CropSkinImage(images_[i], sheets[i], rect.left, rect.top, rect.right, rect.bottom);
 }

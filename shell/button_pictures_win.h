@@ -9,7 +9,7 @@
 class ButtonPictures {
 public:
     // Deletes the old pictures and cuts new ones at `rect` of each sheet.
-    void Cut(HWND button, const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
+    void Cut(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
     HBITMAP Get(ButtonPicture which) const { return images_[static_cast<int>(which)].get(); }
 
 private:

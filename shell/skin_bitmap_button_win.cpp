@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr LONG_PTR kOwnerDrawStyle = 0x0B;
+constexpr LONG_PTR kOwnerDrawStyle = BS_OWNERDRAW;
 
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST; }
 
@@ -18,7 +18,8 @@ SkinBitmapButton::~SkinBitmapButton() {
 }
 
 bool SkinBitmapButton::Create(HWND parent, int id, const RECT& rect, const char* caption) {
-    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, rect.left, rect.top,
+    // Made owner-drawn at once: restyling it afterwards costs a repaint.
+    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | kOwnerDrawStyle, rect.left, rect.top,
                                   rect.right - rect.left, rect.bottom - rect.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                   nullptr);
@@ -30,9 +31,12 @@ bool SkinBitmapButton::Attach(HWND button) {
     if (!subclass_.Attach(button, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return OnMessage(m, w, l, r); }))
         return false;
     window_ = button;
-    const LONG_PTR style = (GetWindowLongPtrA(window_, GWL_STYLE) | kOwnerDrawStyle) & ~LONG_PTR{WS_TABSTOP};
-    SetWindowLongPtrA(window_, GWL_STYLE, style);
-    SendMessageA(window_, BM_SETSTYLE, static_cast<WPARAM>(style & 0xFFFF), TRUE);
+    const LONG_PTR before = GetWindowLongPtrA(window_, GWL_STYLE);
+    const LONG_PTR style = (before | kOwnerDrawStyle) & ~LONG_PTR{WS_TABSTOP};
+    if (style != before) {
+        SetWindowLongPtrA(window_, GWL_STYLE, style);
+        SendMessageA(window_, BM_SETSTYLE, static_cast<WPARAM>(style & 0xFFFF), TRUE);
+    }
     ReflectToControl(window_);
     return true;
 }

@@ -13,10 +13,10 @@
 // `size` zero and returns false.
 bool LoadSkinPicture(const std::string& path, UniqueBitmap& bitmap, SIZE& size);
 
-// Replaces `target` with a bitmap compatible with `reference` holding the
+// Replaces `target` with a bitmap of the sheet's format holding the
 // rectangle (left, top)-(right, bottom) of `sheet`. Does nothing when the
 // sheet holds no bitmap.
-void CropSkinImage(HDC reference, UniqueBitmap& target, HBITMAP sheet, int left, int top, int right, int bottom);
+void CropSkinImage(UniqueBitmap& target, HBITMAP sheet, int left, int top, int right, int bottom);
 
 // The width and height of a bitmap, zero when there is none.
 SIZE BitmapSize(HBITMAP bitmap);

@@ -178,8 +178,7 @@ bool SliderTrack::Create(const std::string& thumbPicturePath, int left, int top,
 
 void SliderTrack::SetBackground(const RECT& rect, HBITMAP sheet) {
     if (!window_) return;
-    const WindowDc reference(window_);
-    CropSkinImage(reference.get(), background_, sheet, rect.left, rect.top, rect.right, rect.bottom);
+    CropSkinImage(background_, sheet, rect.left, rect.top, rect.right, rect.bottom);
     InvalidateRect(window_, nullptr, FALSE);
 }
 

@@ -54,12 +54,8 @@ bool DpiLevelControl::Create(HWND owner, const RECT& rect, int id, const std::st
 
 void DpiLevelControl::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down) {
     if (!window_) return;
-    {
-        const WindowDc reference(window_);
-        const HBITMAP sheets[4] = {normal, over, down, normal};
-        for (int i = 0; i < 4; ++i)
-            CropSkinImage(reference.get(), pictures_[i], sheets[i], rect.left, rect.top, rect.right, rect.bottom);
-    }
+    const HBITMAP sheets[4] = {normal, over, down, normal};
+    for (int i = 0; i < 4; ++i) CropSkinImage(pictures_[i], sheets[i], rect.left, rect.top, rect.right, rect.bottom);
     HBITMAP own[4] = {pictures_[kNormal].get(), pictures_[kOver].get(), pictures_[kDown].get(),
                       pictures_[kDisable].get()};
     strip_.SetPictures(ToRect(kDpiCurrentStripRect), own[kNormal], own[kOver], own[kDown], own[kDisable]);

@@ -87,7 +87,7 @@ TEST(SkinPicture, LoadsBitmapsAndCropsARectangle) {
 
     const WindowDc screen(nullptr);
     UniqueBitmap piece;
-    CropSkinImage(screen.get(), piece, sheet.get(), 10, 5, 20, 9);
+    CropSkinImage(piece, sheet.get(), 10, 5, 20, 9);
     ASSERT_TRUE(piece);
     EXPECT_EQ(BitmapSize(piece.get()).cx, 10);
     EXPECT_EQ(BitmapSize(piece.get()).cy, 4);
@@ -99,7 +99,7 @@ TEST(SkinPicture, LoadsBitmapsAndCropsARectangle) {
 
     // No sheet: the target is left as it was.
     HBITMAP kept = piece.get();
-    CropSkinImage(screen.get(), piece, nullptr, 0, 0, 5, 5);
+    CropSkinImage(piece, nullptr, 0, 0, 5, 5);
     EXPECT_EQ(piece.get(), kept);
 }
 
