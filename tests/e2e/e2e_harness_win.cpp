@@ -7,6 +7,7 @@
 #include <sstream>
 #include <thread>
 
+#include "lan/language_win.h"
 #include "profile/file_lock.h"
 #include "profile/messages.h"
 #include "profile/profile_defaults.h"
@@ -92,7 +93,8 @@ ProgramFolder::ProgramFolder() : path_(MakeTemporaryFolder()) {
     Copy(E2E_VIRTUAL_MOUSE, path_ + "VirtualMouse.exe");
     Copy(E2E_MOUSECTL, path_ + "mousectl.exe");
     for (const char* name : kStandInNames) Copy(E2E_STANDIN, path_ + name);
-    BuildDefaultProfiles(profiles_, NoTexts());
+    // The texts of the folder's own language library, as Monitor builds them.
+    BuildDefaultProfiles(profiles_, LanguageLibrary(path_));
     WriteProfiles();
 }
 
