@@ -19,6 +19,7 @@
 #include "profile/file_lock.h"
 #include "shell/menu_frame_win.h"
 #include "skins/skin_entries.h"
+#include "tools/synthetic_input/synthetic_input_win.h"
 
 namespace {
 
@@ -81,25 +82,6 @@ std::vector<double> TimeRefresh(ButtonPage& page, SharedBlock& set, HWND host, b
     return ms;
 }
 
-INPUT MouseAt(POINT at, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    return input;
-}
-
-void TypeEscape() {
-    INPUT keys[2]{};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = VK_ESCAPE;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-}
-
 // The user's side as a timer-driven sequence on the page's own thread (the
 // menu loop dispatches timers too): pointer onto the button, press once the
 // button has taken the pointer for its hover look, Escape once the menu is
@@ -119,7 +101,7 @@ public:
             case State::Quiet:
                 if (GetTickCount64() - closedAt_ < kGuardMs) return true;
                 if (static_cast<int>(ms_.size()) == kMenuRuns) return false;
-                Send(MouseAt(at_, 0));
+                SendMouseMove(at_);
                 state_ = State::Hovering;
                 deadline_ = GetTickCount64() + 5000;
                 return true;
@@ -127,14 +109,14 @@ public:
                 if (GetCapture() != button_) return true;
                 g_menuItemsDrawn = 0;
                 clickedAt_ = Now();
-                Send(MouseAt(at_, MOUSEEVENTF_LEFTDOWN));
-                Send(MouseAt(at_, MOUSEEVENTF_LEFTUP));
+                Send(MouseInputAt(at_, MOUSEEVENTF_LEFTDOWN));
+                Send(MouseInputAt(at_, MOUSEEVENTF_LEFTUP));
                 state_ = State::Opening;
                 return true;
             case State::Opening:
                 if (g_menuItemsDrawn < items_) return true;
                 ms_.push_back(Ms(g_lastItemDrawnAt - clickedAt_));
-                TypeEscape();
+                SendKeyTap(VK_ESCAPE);
                 state_ = State::Closing;
                 return true;
             case State::Closing: {

@@ -18,6 +18,7 @@
 #include "lan/language_win.h"
 #include "option/main_window/main_window_win.h"
 #include "profile/messages.h"
+#include "tools/synthetic_input/synthetic_input_win.h"
 
 namespace {
 
@@ -123,16 +124,7 @@ Clock::time_point applyPosted;
 void Click(HWND window, const RECT& rect) {
     POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ClientToScreen(window, &middle);
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(middle.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(middle.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+    SendClick(middle);
 }
 
 // Handles messages until `done` holds (or 5 s passed).

@@ -259,7 +259,7 @@ TEST_F(AdvancedPageTest, WheelSliderMovesItsFieldOnePageDisablesItRestoreDefault
     ASSERT_NE(wheelField, nullptr);
     RECT track{};
     GetWindowRect(wheel, &track);
-    ClickAt({track.right - 2, (track.top + track.bottom) / 2});  // the far end: 11 lines
+    SendClick({track.right - 2, (track.top + track.bottom) / 2});  // the far end: 11 lines
     ASSERT_TRUE(WaitFor([&] {
         char text[16] = {};
         SendMessageA(wheelField, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));

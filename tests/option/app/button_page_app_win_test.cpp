@@ -14,6 +14,7 @@
 #include "tests/option/app/option_program_win.h"
 #include "tests/option/app/button_page_driver_win.h"
 #include "tests/option/button_page/fake_button_dialogs.h"
+#include "tools/synthetic_input/synthetic_input_win.h"
 
 using namespace e2e;
 using namespace button_page_driver;
@@ -95,7 +96,7 @@ TEST_F(ButtonPageProgramTest, ChoicesOnThePageReachTheMouseTheFileAndTheSharedBl
     ChooseFunction(kEntry, 1060);
     const HWND shortcut = OptionProgram::WaitForDialogOf(main);
     ASSERT_NE(shortcut, nullptr);
-    TypeKey('C');
+    SendKeyTap('C');
     char key[32] = {};
     ASSERT_TRUE(WaitFor([&] {
         // Another process's edit text is not its window title: asked for.
@@ -212,8 +213,8 @@ TEST_F(ButtonPageProgramTest, ScreenshotsOfBothBanksAndOfAMenuWithItsSubmenu) {
     MoveTo(MenuItemRect(menu, FunctionMenuOf(kEntryOfSecondBank), 0, str::kMenuInternet));
     ASSERT_NE(WaitForMenus(2), nullptr);
     Screenshot(main, "button_page_menu");
-    TypeKey(VK_ESCAPE);
-    TypeKey(VK_ESCAPE);
+    SendKeyTap(VK_ESCAPE);
+    SendKeyTap(VK_ESCAPE);
     EXPECT_TRUE(WaitFor([] { return MenuWindows().empty(); }));
 }
 

@@ -5,6 +5,7 @@
 #include "skins/skin_entries.h"
 #include "tests/e2e/e2e_harness_win.h"
 #include "tests/option/app/option_program_win.h"
+#include "tools/synthetic_input/synthetic_input_win.h"
 
 namespace button_page_driver {
 namespace {
@@ -12,15 +13,6 @@ namespace {
 constexpr char kMenuClass[] = "#32768";
 
 POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-INPUT MouseAt(POINT screen, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    return input;
-}
 
 }  // namespace
 
@@ -37,14 +29,13 @@ void ClickButton(HWND button) {
     RECT r{};
     GetWindowRect(button, &r);
     const POINT at = Centre(r);
-    INPUT input = MouseAt(at, 0);
-    SendInput(1, &input, sizeof input);
+    SendMouseMove(at);
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     e2e::WaitFor([&] {
         return GetGUIThreadInfo(GetWindowThreadProcessId(button, nullptr), &thread) && thread.hwndCapture == button;
     });
-    INPUT press[2] = {MouseAt(at, MOUSEEVENTF_LEFTDOWN), MouseAt(at, MOUSEEVENTF_LEFTUP)};
+    INPUT press[2] = {MouseInputAt(at, MOUSEEVENTF_LEFTDOWN), MouseInputAt(at, MOUSEEVENTF_LEFTUP)};
     SendInput(2, press, sizeof(INPUT));
 }
 
@@ -92,32 +83,18 @@ RECT MenuItemRect(HWND menu, const std::vector<MenuItem>& items, int command, in
     return {};
 }
 
-void ClickAt(const RECT& r) { OptionProgram::Click(Centre(r)); }
+void ClickAt(const RECT& r) { SendClick(Centre(r)); }
 
-void MoveTo(const RECT& r) {
-    INPUT move = MouseAt(Centre(r), 0);
-    SendInput(1, &move, sizeof move);
-}
+void MoveTo(const RECT& r) { SendMouseMove(Centre(r)); }
 
 void Drag(POINT from, POINT to) {
     // Moved in steps, as a hand would, so the thumb follows the pointer.
-    std::vector<INPUT> inputs{MouseAt(from, 0), MouseAt(from, MOUSEEVENTF_LEFTDOWN)};
+    std::vector<INPUT> inputs{MouseInputAt(from), MouseInputAt(from, MOUSEEVENTF_LEFTDOWN)};
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i)
-        inputs.push_back(MouseAt({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps}, 0));
-    inputs.push_back(MouseAt(to, MOUSEEVENTF_LEFTUP));
+        inputs.push_back(MouseInputAt({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps}));
+    inputs.push_back(MouseInputAt(to, MOUSEEVENTF_LEFTUP));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void TypeKey(WORD vk) {
-    INPUT keys[2]{};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = vk;
-        key.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
 }
 
 void Screenshot(HWND window, const std::string& name) {

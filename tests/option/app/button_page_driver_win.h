@@ -35,7 +35,6 @@ void ClickAt(const RECT& r);
 void MoveTo(const RECT& r);
 // A left-button drag from `from` to `to` (screen coordinates).
 void Drag(POINT from, POINT to);
-void TypeKey(WORD vk);
 
 // Lets `window`'s thread paint everything pending, then saves the screen
 // under `window` as `name` (BMP) in the build's screenshot folder.

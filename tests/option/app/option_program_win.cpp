@@ -5,6 +5,7 @@
 
 #include "profile/messages.h"
 #include "shell/button_pos.h"
+#include "tools/synthetic_input/synthetic_input_win.h"
 
 using namespace e2e;
 
@@ -126,20 +127,7 @@ void OptionProgram::ClickEntry(HWND window, const char* layoutFile, int entry) {
     ParseButtonPos(skins, pos);
     POINT middle{(pos.rect.left + pos.rect.right) / 2, (pos.rect.top + pos.rect.bottom) / 2};
     ClientToScreen(window, &middle);
-    Click(middle);
-}
-
-void OptionProgram::Click(POINT screen) {
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
+    SendClick(middle);
 }
 
 std::vector<HWND> OptionProgram::DialogsOf(HWND owner) {

@@ -36,7 +36,6 @@ public:
     // A real click at the middle of BUTTONPOS `entry` of `layoutFile`, in `window`.
     static void ClickEntry(HWND window, const char* layoutFile, int entry);
     void ClickMain(int entry) const { ClickEntry(MainWindow(), "skin_main.ini", entry); }
-    static void Click(POINT screen);
 
     // Visible top-level windows owned by `owner` (its dialogs).
     static std::vector<HWND> DialogsOf(HWND owner);

@@ -3,25 +3,6 @@
 #include "shell/gallery/gallery_screenshot_win.h"
 
 namespace page_driver {
-namespace {
-
-void SendMouse(POINT screen, DWORD down, DWORD up, int clicks) {
-    std::vector<INPUT> inputs(1 + 2 * static_cast<std::size_t>(clicks));
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    for (int i = 0; i < clicks; ++i) {
-        inputs[1 + 2 * static_cast<std::size_t>(i)].mi.dwFlags |= down;
-        inputs[2 + 2 * static_cast<std::size_t>(i)].mi.dwFlags |= up;
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-}  // namespace
-
 HWND VisiblePageWith(HWND main, int controlId) {
     struct Search {
         int id;
@@ -62,36 +43,20 @@ POINT RowPoint(HWND list, int row) {
     return at;
 }
 
-void ClickAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+void ClickRow(HWND list, int row) { SendClick(RowPoint(list, row)); }
 
-void ClickRow(HWND list, int row) { SendMouse(RowPoint(list, row), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
-
-void DoubleClickRow(HWND list, int row) {
-    SendMouse(RowPoint(list, row), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2);
-}
+void DoubleClickRow(HWND list, int row) { SendClick(RowPoint(list, row), 2); }
 
 void RightClickBelowRows(HWND list) {
     RECT client{};
     GetClientRect(list, &client);
     POINT at{20, client.bottom - 10};
     ClientToScreen(list, &at);
-    SendMouse(at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1);
-}
-
-void SendKey(WORD vk, bool release) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
+    SendClick(at, 1, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
 }
 
 void TapKeys(const std::vector<WORD>& keys) {
-    for (WORD vk : keys) {
-        SendKey(vk, false);
-        SendKey(vk, true);
-    }
+    for (WORD vk : keys) SendKeyTap(vk);
 }
 
 HWND ShownMenu() {

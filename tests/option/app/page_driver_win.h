@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/synthetic_input/synthetic_input_win.h"
+
 namespace page_driver {
 
 struct ListRow {
@@ -23,15 +25,12 @@ std::vector<ListRow> Rows(HWND list);
 int SelectedRow(HWND list);
 // The middle of row `row` in screen coordinates.
 POINT RowPoint(HWND list, int row);
-// A real left click at a screen point.
-void ClickAt(POINT screen);
 void ClickRow(HWND list, int row);
 void DoubleClickRow(HWND list, int row);
 // A right click at the list's bottom-left corner, below its rows.
 void RightClickBelowRows(HWND list);
 // Presses and releases each key in turn.
 void TapKeys(const std::vector<WORD>& keys);
-void SendKey(WORD vk, bool release);
 // The popup menu shown, or nullptr.
 HWND ShownMenu();
 // The window's screen area as a 24-bit .bmp at `path`.

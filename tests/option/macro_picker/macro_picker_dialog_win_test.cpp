@@ -52,7 +52,7 @@ POINT EntryPoint(HWND dialog, int entry) {
     return middle;
 }
 
-void ClickEntry(HWND dialog, int entry) { ClickAt(EntryPoint(dialog, entry)); }
+void ClickEntry(HWND dialog, int entry) { SendClick(EntryPoint(dialog, entry)); }
 
 COLORREF ScreenPixel(POINT at) {
     const HDC screen = GetDC(nullptr);
@@ -66,7 +66,7 @@ void ClickRunMode(HWND dialog, int mode) {
     const POINT at = EntryPoint(dialog, skin_select_macro::kRunMode[mode]);
     POINT corner{at.x - 40, at.y};  // beside the caption
     const COLORREF before = ScreenPixel(corner);
-    ClickAt(at);
+    SendClick(at);
     EXPECT_TRUE(WaitFor([&] { return ScreenPixel(corner) != before; }));
 }
 
