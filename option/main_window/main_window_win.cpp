@@ -74,17 +74,25 @@ BOOL MainWindow::OnInit() {
     return TRUE;
 }
 
-// The pages are built at the first tick of the connection check, which
-// comes after the window's first paint: the window shows at once and the
-// pages, whose pictures take the longest to load, follow.
-void MainWindow::CreatePages() {
+// The pages are built one at a tick of the connection check, the shown one
+// first. The first tick comes after the window's first paint: the window
+// shows at once, the shown page follows, and the other page is ready before
+// the user can ask for it (or is built when asked for).
+void MainWindow::BuildNextPage() {
+    pagesDue_ = true;
+    const int shown = model_.Page();
+    const int other = shown == kBasicPage ? kAdvancedPage : kBasicPage;
+    if (!pages_[shown])
+        ShowPage(shown);
+    else if (!pages_[other])
+        BuildPage(other);
+}
+
+void MainWindow::BuildPage(int page) {
     const PageContext context{model_.Edited(), texts_, folders_, libraries_};
-    for (int page : {kBasicPage, kAdvancedPage}) {
-        pages_[page] = makePage_(page, context);
-        pages_[page]->CreateIn(Handle(), pageArea_);
-    }
-    ShowPage(model_.Page());
-    RefreshPages();
+    pages_[page] = makePage_(page, context);
+    pages_[page]->CreateIn(Handle(), pageArea_);
+    pages_[page]->ShowProfile();
 }
 
 void MainWindow::PaintOver(HDC canvas, const RECT&) {
@@ -120,7 +128,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     switch (message) {
         case WM_TIMER:
             if (wParam != kConnectionCheckTimer) return false;
-            if (!pages_[kBasicPage]) CreatePages();
+            BuildNextPage();
             model_.CheckConnection();
             return true;
         case WM_CLOSE:
@@ -183,7 +191,8 @@ void MainWindow::SetApplyBusy(bool busy) {
 void MainWindow::ShowPage(int page) {
     Button(skin_main::kBasicPage)->SetLatched(page == kBasicPage);
     Button(skin_main::kAdvancedPage)->SetLatched(page == kAdvancedPage);
-    if (shownPage_ == page || !pages_[page]) return;
+    if (shownPage_ == page || !pagesDue_) return;
+    if (!pages_[page]) BuildPage(page);
     if (shownPage_ >= 0) ShowWindow(pages_[shownPage_]->Handle(), SW_HIDE);
     ShowWindow(pages_[page]->Handle(), SW_SHOW);
     shownPage_ = page;

@@ -40,7 +40,8 @@ private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PaintOver(HDC canvas, const RECT& client) override;
 
-    void CreatePages();
+    void BuildNextPage();
+    void BuildPage(int page);
     void Run(const MainControl& control);
     void OpenReadme() const;
     void ImportProfile();
@@ -78,7 +79,8 @@ private:
     SkinRect statusBox_{};
     std::string statusLine_;  // firmware and program version
     DialogFonts statusFont_;
-    std::array<std::unique_ptr<OptionPage>, 2> pages_;  // built after the first paint
+    std::array<std::unique_ptr<OptionPage>, 2> pages_;
+    bool pagesDue_ = false;  // from the first tick on, after the first paint
     int shownPage_ = -1;
     HICON bigIcon_ = nullptr;    // shared resource icons: not destroyed
     HICON smallIcon_ = nullptr;
