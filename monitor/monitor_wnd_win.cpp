@@ -107,7 +107,7 @@ bool CMonitorWnd::OnCreate() {
     SetWindowLongPtrA(window_, GWL_EXSTYLE, GetWindowLongPtrA(window_, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     connection_->ConnectAtStartup(openOption_);
     ApplyActiveWindowsSettings();
-    StartSiblingPrograms(programFolder_);
+    siblings_.Start(programFolder_);
     return true;
 }
 
@@ -126,7 +126,7 @@ void CMonitorWnd::OnDestroy() {
         effects_->KillTimer(msg::kTimerReadDeviceState);
         effects_->CloseOption();
     }
-    CloseSiblingWindows();
+    siblings_.Close();
     worker_.Stop();
     hid_.Shutdown();
     block_.Release();

@@ -13,6 +13,7 @@
 #include "device/hid_link_win.h"
 #include "lan/language_win.h"
 #include "monitor/apply_worker_win.h"
+#include "monitor/desktop_programs_win.h"
 #include "monitor/desktop_effects_win.h"
 #include "monitor/media_actions_win.h"
 #include "profile/shared_block_win.h"
@@ -64,4 +65,5 @@ private:
     std::unique_ptr<MediaActions> media_;
     std::unique_ptr<DesktopEffects> effects_;
     std::unique_ptr<MonitorConnection> connection_;
+    SiblingPrograms siblings_;
 };

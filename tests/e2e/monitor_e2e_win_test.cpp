@@ -122,6 +122,15 @@ TEST_F(MonitorEndToEnd, StartsWithTheMouseAndShutsDownEverythingItStarted) {
     EXPECT_FALSE(ReadSharedBlock(block));
 }
 
+TEST_F(MonitorEndToEnd, ClosedAsSoonAsItHasStartedItStillEndsTheOnScreenDisplay) {
+    folder.MouseCtl("plug");
+    ASSERT_TRUE(folder.StartMonitor());
+    // Before the on-screen display has had time to make its window.
+    ASSERT_TRUE(folder.StopMonitor());
+    EXPECT_TRUE(WaitFor([&] { return folder.Logged("osdpanel", ToOsd(WM_CLOSE, 0, 0)); }));
+    EXPECT_TRUE(WaitFor([] { return !FindWindowA(nullptr, names::kOsdWindowTitle); }));
+}
+
 TEST_F(MonitorEndToEnd, FollowsPlugAndUnplugAndReopensOnlyOnce) {
     ASSERT_TRUE(folder.StartMonitor());
     ASSERT_TRUE(WaitFor([&] { return folder.ConfigValue("Setting", "Device") == "0"; }));
