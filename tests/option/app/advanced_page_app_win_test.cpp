@@ -101,7 +101,7 @@ TEST_F(AdvancedPageTest, KeysSentWhileRecordingBecomeTheMacrosEventsAndReachTheL
     SendKey('A', true);
     SendKey('B', false);
     ASSERT_TRUE(WaitFor([&] { return Rows(events).size() == 3; }));
-    EXPECT_TRUE(SaveWindowPicture(main, "advanced_page_recording.bmp"));
+    EXPECT_TRUE(SaveWindowPicture(main, "advanced_page_recording"));
     SendKey('B', true);
     ASSERT_TRUE(WaitFor([&] { return Rows(events).size() == 4; }));
     ClickPage(skin_advance_setting::kStop);

@@ -5,6 +5,7 @@
 #include "skins/skin_entries.h"
 #include "tests/e2e/e2e_harness_win.h"
 #include "tests/option/app/option_program_win.h"
+#include "tests/option/app/page_driver_win.h"
 #include "tools/synthetic_input/synthetic_input_win.h"
 
 namespace button_page_driver {
@@ -108,11 +109,7 @@ void Screenshot(HWND window, const std::string& name) {
         GetWindowRect(menu, &r);
         UnionRect(&area, &area, &r);
     }
-    std::string folder = std::string("Z:") + SCREENSHOT_FOLDER;
-    for (char& c : folder)
-        if (c == '/') c = '\\';
-    CreateDirectoryA(folder.c_str(), nullptr);
-    SaveScreenRect(area, (folder + "\\" + name + ".bmp").c_str());
+    SaveScreenRect(area, page_driver::ScreenshotPath(name).c_str());
 }
 
 }  // namespace button_page_driver

@@ -67,10 +67,18 @@ HWND ShownMenu() {
     return nullptr;
 }
 
-bool SaveWindowPicture(HWND window, const std::string& path) {
+std::string ScreenshotPath(const std::string& name) {
+    std::string folder = std::string("Z:") + SCREENSHOT_FOLDER;
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\" + name + ".bmp";
+}
+
+bool SaveWindowPicture(HWND window, const std::string& name) {
     RECT area{};
     GetWindowRect(window, &area);
-    return SaveScreenRect(area, path.c_str());
+    return SaveScreenRect(area, ScreenshotPath(name).c_str());
 }
 
 }  // namespace page_driver

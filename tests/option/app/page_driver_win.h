@@ -33,7 +33,10 @@ void RightClickBelowRows(HWND list);
 void TapKeys(const std::vector<WORD>& keys);
 // The popup menu shown, or nullptr.
 HWND ShownMenu();
-// The window's screen area as a 24-bit .bmp at `path`.
-bool SaveWindowPicture(HWND window, const std::string& path);
+// Where a picture called `name` goes: the build's screenshots folder,
+// which is made when missing.
+std::string ScreenshotPath(const std::string& name);
+// The window's screen area as a 24-bit .bmp called `name` there.
+bool SaveWindowPicture(HWND window, const std::string& name);
 
 }  // namespace page_driver

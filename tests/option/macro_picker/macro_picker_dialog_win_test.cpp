@@ -121,7 +121,7 @@ TEST_F(PickerDialogTest, MacroPickerOpensCollapsedAndReturnsTheChosenMacroWithIt
                                             ClickRow(tree, 2);
                                             WaitFor([&] { return SelectedRow(tree) == 2; });
                                             ClickRunMode(dialog, 2);
-                                            SaveWindowPicture(dialog, "macro_picker.bmp");
+                                            SaveWindowPicture(dialog, "macro_picker");
                                             ClickEntry(dialog, skin_select_macro::kOk);
                                         });
     ASSERT_EQ(opened.size(), 2u);
