@@ -75,7 +75,7 @@ int main(int, char** argv) {
     HWND owner = CreateWindowExA(0, "STATIC", "timing", WS_POPUP | WS_VISIBLE, 0, 0, 940, 500, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     AdvancedPage page(context);
-    if (!page.CreateIn(owner, {0, 0, 920, 480})) {
+    if (!page.CreateChild(owner, {0, 0, 920, 480})) {
         std::printf("the page could not be made (skins folder as the argument?)\n");
         return 1;
     }

@@ -44,12 +44,20 @@ HWND SkinDialog::CreateFromTemplate(HWND owner, DWORD style) {
                                       reinterpret_cast<LPARAM>(this));
 }
 
-HWND SkinDialog::Create(HWND owner, bool child) {
+HWND SkinDialog::Create(HWND owner) {
     if (window_) return nullptr;
     modal_ = false;
-    const DWORD style = (child ? WS_CHILD : WS_POPUP) | WS_CLIPCHILDREN;
-    if (!CreateFromTemplate(owner, style)) return nullptr;
-    if (!child) ShowWindow(window_, SW_SHOW);
+    if (!CreateFromTemplate(owner, WS_POPUP | WS_CLIPCHILDREN)) return nullptr;
+    ShowWindow(window_, SW_SHOW);
+    return window_;
+}
+
+HWND SkinDialog::CreateChild(HWND parent, const RECT& area) {
+    if (window_) return nullptr;
+    modal_ = false;
+    if (!CreateFromTemplate(parent, WS_CHILD | WS_CLIPCHILDREN)) return nullptr;
+    SetWindowPos(window_, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     return window_;
 }
 

@@ -61,11 +61,14 @@ public:
     // Shows the dialog and handles messages until End; the owner is disabled
     // meanwhile. Returns End's result, or -1 when the dialog could not be made.
     INT_PTR RunModal(HWND owner);
-    // Creates the dialog without waiting: a popup owned by `owner`, shown, or,
-    // with `child`, a hidden child window of it for the parent to place and
-    // show (shown at the layout's origin first, it would flash there). The
-    // caller's message loop passes its messages through PreTranslate.
-    HWND Create(HWND owner, bool child = false);
+    // Creates the dialog without waiting: a popup owned by `owner`, shown.
+    // The caller's message loop passes its messages through PreTranslate.
+    HWND Create(HWND owner);
+    // Creates the dialog as a hidden child of `parent`, placed at `area`
+    // (the layout puts it at its own origin; the parent decides where it
+    // goes), for the parent to show: shown before it is placed, it would
+    // flash at the origin.
+    HWND CreateChild(HWND parent, const RECT& area);
     // Applies the Enter/Escape policy and the dialog keyboard handling to
     // `msg`; true when it was handled and must not be dispatched.
     bool PreTranslate(MSG& msg);

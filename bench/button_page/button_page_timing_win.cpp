@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     const PageContext context{*set, texts, folders, libraries};
     ButtonPage page(context, LibraryDialogSlots{});
-    if (!page.CreateIn(host, RECT{0, 0, 920, 480})) {
+    if (!page.CreateChild(host, RECT{0, 0, 920, 480})) {
         std::fprintf(stderr, "the page could not be made from %s\n", folders.skins.c_str());
         return 1;
     }

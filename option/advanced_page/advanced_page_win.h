@@ -5,7 +5,7 @@
 // clicks, the captured keys and the dialogs' answers.
 //
 //   pages_[kAdvancedPage] = std::make_unique<AdvancedPage>(context);
-//   pages_[kAdvancedPage]->CreateIn(mainWindow, area);
+//   pages_[kAdvancedPage]->CreateChild(mainWindow, area);
 #pragma once
 
 #include <functional>

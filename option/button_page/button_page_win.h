@@ -3,7 +3,7 @@
 // command and DPI level message to it.
 //
 //   pages[0] = std::make_unique<ButtonPage>(context, LibraryDialogSlots{});
-//   pages[0]->CreateIn(mainWindow, area);
+//   pages[0]->CreateChild(mainWindow, area);
 //   pages[0]->ShowProfile();              // RefreshPage
 #pragma once
 

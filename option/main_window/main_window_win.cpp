@@ -91,7 +91,7 @@ void MainWindow::BuildNextPage() {
 void MainWindow::BuildPage(int page) {
     const PageContext context{model_.Edited(), texts_, folders_, libraries_};
     pages_[page] = makePage_(page, context);
-    pages_[page]->CreateIn(Handle(), pageArea_);
+    pages_[page]->CreateChild(Handle(), pageArea_);
     pages_[page]->ShowProfile();
 }
 

@@ -37,9 +37,6 @@ public:
     OptionPage(const PageContext& context, const char* layoutFile)
         : SkinDialog(context.folders.skins, layoutFile), context_(context) {}
 
-    // Creates the page as a hidden child of `mainWindow` at `area`.
-    bool CreateIn(HWND mainWindow, const RECT& area);
-
     // The edited copy's current profile (or the whole copy) changed:
     // display it again.
     virtual void ShowProfile() = 0;

@@ -229,9 +229,7 @@ void MainSurface::OnBuild(const SkinWindowBuilder& build) {
 }
 
 BOOL MainSurface::OnInit() {
-    if (page_.Create(Handle(), true))
-        SetWindowPos(page_.Handle(), nullptr, pageArea_.left, pageArea_.top, pageArea_.right - pageArea_.left,
-                     pageArea_.bottom - pageArea_.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (page_.CreateChild(Handle(), pageArea_)) ShowWindow(page_.Handle(), SW_SHOWNA);
     return TRUE;
 }
 

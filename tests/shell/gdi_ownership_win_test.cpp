@@ -107,7 +107,7 @@ TEST(GdiOwnership, EveryControlKindGivesBackWhatItMade) {
     for (int round = 0; round < kRounds; ++round) {
         MakePaintDestroy(host.window, thumb, sheet.get());
         WarnDialog dialog;  // as a child: Wine makes and destroys those quickly
-        ASSERT_NE(dialog.Create(host.window, true), nullptr);
+        ASSERT_NE(dialog.CreateChild(host.window, RECT{0, 0, 100, 100}), nullptr);
         ShowWindow(dialog.Handle(), SW_SHOWNA);
         PaintNow(dialog.Handle());
         DestroyWindow(dialog.Handle());

@@ -168,13 +168,17 @@ TEST(SkinDialog, ChildDialogAndMissingLayout) {
         Empty() : SkinDialog(SkinSetFolder(), "skin_no_such_dialog.ini") {}
         void OnBuild(const SkinWindowBuilder&) override {}
     } empty;
-    HWND page = empty.Create(host.window, true);
+    HWND page = empty.CreateChild(host.window, RECT{5, 7, 5, 7});
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(GetParent(page), host.window);
-    // Hidden until its parent has placed it: never seen at the layout's origin.
+    // Placed and hidden, for the parent to show: never seen at the layout's origin.
     EXPECT_FALSE(IsWindowVisible(page));
     RECT r;
     GetWindowRect(page, &r);
+    POINT at{r.left, r.top};
+    ScreenToClient(host.window, &at);
+    EXPECT_EQ(at.x, 5);
+    EXPECT_EQ(at.y, 7);
     EXPECT_EQ(r.right - r.left, 0);  // no pictures: no size, no outline
     DestroyWindow(page);
     EXPECT_EQ(empty.Handle(), nullptr);
