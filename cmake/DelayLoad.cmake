@@ -1,8 +1,10 @@
 # Libraries a start need not wait for: under Wine, loading comctl32 or
-# comdlg32 with the program adds about 10 ms each before WinMain. Linked as
-# <dll>_delayed, such a library loads at the first call of one of the
-# functions its definition file in cmake/delay_load lists: comdlg32 when a
-# file or colour dialog opens, comctl32 with the first subclassed control.
+# comdlg32 with the program adds about 10 ms each before WinMain, shell32
+# (with the libraries it brings) a few. Linked as <dll>_delayed, such a
+# library loads at the first call of one of the functions its definition
+# file in cmake/delay_load lists: comdlg32 when a file or colour dialog
+# opens, comctl32 with the first tooltip, shell32 when Option opens its
+# notes, msimg32 at the first transparent copy.
 function(add_delay_loaded_library dll)
   if(NOT WIN32)
     return()
@@ -22,3 +24,5 @@ endfunction()
 
 add_delay_loaded_library(comctl32)
 add_delay_loaded_library(comdlg32)
+add_delay_loaded_library(shell32)
+add_delay_loaded_library(msimg32)

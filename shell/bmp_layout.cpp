@@ -1,5 +1,8 @@
 #include "shell/bmp_layout.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
@@ -41,4 +44,30 @@ std::optional<BmpLayout> ParsePlainBmp(std::span<const uint8_t> file) {
     if (pixelOffset > file.size() || file.size() - pixelOffset < layout.stride * static_cast<size_t>(layout.height))
         return std::nullopt;
     return layout;
+}
+
+void CopyBmpArea32(std::span<const uint8_t> file, const BmpLayout& layout, const SkinRect& area, uint32_t* target) {
+    const int32_t left = std::max(area.left, 0), right = std::min(area.right, layout.width);
+    const int32_t top = std::max(area.top, 0), bottom = std::min(area.bottom, layout.height);
+    if (left >= right) return;
+    const size_t targetWidth = static_cast<size_t>(area.Width());
+    const size_t bytesPerPixel = layout.bitCount / 8;
+    for (int32_t y = top; y < bottom; ++y) {
+        const int32_t stored = layout.topDown ? y : layout.height - 1 - y;
+        const uint8_t* from = file.data() + layout.pixelOffset + layout.stride * static_cast<size_t>(stored) +
+                              bytesPerPixel * static_cast<size_t>(left);
+        auto* to = reinterpret_cast<uint8_t*>(target + targetWidth * static_cast<size_t>(y - area.top) +
+                                              static_cast<size_t>(left - area.left));
+        const size_t count = static_cast<size_t>(right - left);
+        if (layout.bitCount == 32) {
+            std::memcpy(to, from, count * 4);
+            continue;
+        }
+        for (size_t x = 0; x < count; ++x, from += 3, to += 4) {
+            to[0] = from[0];
+            to[1] = from[1];
+            to[2] = from[2];
+            to[3] = 0;
+        }
+    }
 }

@@ -1,12 +1,15 @@
 // Where the pixel rows of a plain Windows bitmap file lie: uncompressed 24-
-// or 32-bit colour, the only kinds the skin pictures use. Anything else is
-// left to the platform's general picture decoder.
+// or 32-bit colour, the only kinds the skin pictures use, and their copy
+// into 32-bit pixels. Anything else is left to the platform's general
+// picture decoder.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
+
+#include "shell/skin_rect.h"
 
 struct BmpLayout {
     int32_t width = 0;
@@ -23,3 +26,10 @@ constexpr int32_t kMaxBmpSide = 1 << 14;
 // The layout of `file` when it is a plain bitmap whose rows all lie inside
 // it; nothing for any other kind of file or a damaged one.
 std::optional<BmpLayout> ParsePlainBmp(std::span<const uint8_t> file);
+
+// Copies the rectangle `area` of the picture in `file`, whose layout
+// ParsePlainBmp gave, into `target`: area.Width() * area.Height() 32-bit
+// pixels in memory order blue, green, red, fourth byte, top row first.
+// 24-bit pixels get a zero fourth byte; 32-bit ones keep theirs. Target
+// pixels outside the picture are left as they are.
+void CopyBmpArea32(std::span<const uint8_t> file, const BmpLayout& layout, const SkinRect& area, uint32_t* target);

@@ -2,6 +2,11 @@
 
 #include "shell/gbk_font_win.h"
 
+void ButtonFace::SetPictures(const RECT& rect, const StateSheets& sheets) {
+    pictures_.Cut(rect, sheets);
+    if (window_) Repaint();
+}
+
 void ButtonFace::SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
     pictures_.Cut(rect, normal, over, down, disable);
     if (window_) Repaint();

@@ -20,6 +20,7 @@ public:
     ButtonFace(const ButtonFace&) = delete;
     ButtonFace& operator=(const ButtonFace&) = delete;
 
+    void SetPictures(const RECT& rect, const StateSheets& sheets);
     void SetPictures(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable);
     void SetCaption(std::string caption);
     void SetTextColours(COLORREF normal, COLORREF over, COLORREF down, COLORREF disable);

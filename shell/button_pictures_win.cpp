@@ -1,10 +1,10 @@
 #include "shell/button_pictures_win.h"
 
-#include "shell/skin_picture_win.h"
+void ButtonPictures::Cut(const RECT& rect, const StateSheets& sheets) {
+    for (size_t i = 0; i < sheets.size(); ++i) sheets[i]->Cut(images_[i], rect);
+}
 
 void ButtonPictures::Cut(const RECT& rect, HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disable) {
-    for (UniqueBitmap& image : images_) image.reset();
-    const HBITMAP sheets[4] = {normal, over, down, disable};
-    for (int i = 0; i < 4; ++i)
-        CropSkinImage(images_[i], sheets[i], rect.left, rect.top, rect.right, rect.bottom);
+    const SkinSheet sheets[4] = {SkinSheet(normal), SkinSheet(over), SkinSheet(down), SkinSheet(disable)};
+    Cut(rect, {&sheets[0], &sheets[1], &sheets[2], &sheets[3]});
 }

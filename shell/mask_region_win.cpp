@@ -1,56 +1,17 @@
 #include "shell/mask_region_win.h"
 
+#include "shell/bmp_layout.h"
+#include "shell/file_view_win.h"
 #include "shell/mask_runs.h"
+#include "shell/pixel_section_win.h"
 #include "shell/skin_picture_win.h"
 
 namespace {
 
-// A 32-bit bottom-up copy of a bitmap that the run scanner can read.
-class PixelCopy {
-public:
-    PixelCopy(HDC memory, HBITMAP source, SIZE size) : size_(size) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size.cx;
-        info.bmiHeader.biHeight = size.cy;  // positive: bottom-up rows
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        section_.reset(CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        if (!section_) return;
-        GdiFlush();
-        {
-            PictureDc sourceDc(memory, source);
-            SelectedObject selected(memory, section_.get());
-            BitBlt(memory, 0, 0, size.cx, size.cy, sourceDc.get(), 0, 0, SRCCOPY);
-        }
-        GdiFlush();
-    }
-
-    bool Valid() const { return section_ && bits_; }
-    // Rows are stored bottom-up, each 4-byte aligned (always so at 32 bits).
-    ptrdiff_t Stride() const { return -static_cast<ptrdiff_t>((size_.cx * 32 + 31) / 32 * 4); }
-    const uint8_t* TopRow() const {
-        return static_cast<const uint8_t*>(bits_) - Stride() * (size_.cy - 1);
-    }
-
-private:
-    SIZE size_;
-    UniqueBitmap section_;
-    void* bits_ = nullptr;
-};
-
-}  // namespace
-
-HRGN MaskToRegion(HBITMAP bitmap, COLORREF transparent, COLORREF tolerance) {
-    if (!bitmap) return nullptr;
-    const SIZE size = BitmapSize(bitmap);
-    if (size.cx <= 0 || size.cy <= 0) return nullptr;
-    const UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
-    if (!memory) return nullptr;
-    const PixelCopy pixels(memory.get(), bitmap, size);
-    if (!pixels.Valid()) return nullptr;
-
+// The region of the opaque pixels of `height` rows of 24- or 32-bit pixels
+// starting at `topRow`, `stride` bytes apart.
+HRGN RowsToRegion(const uint8_t* topRow, int width, int height, ptrdiff_t stride, int bytesPerPixel,
+                  const TransparentRange& transparent) {
     UniqueRegion result;
     bool failed = false;
     RunCollector runs([&](const RunBatch& batch) {
@@ -64,16 +25,43 @@ HRGN MaskToRegion(HBITMAP bitmap, COLORREF transparent, COLORREF tolerance) {
         else
             CombineRgn(result.get(), result.get(), part.get(), RGN_OR);
     });
-    ScanMaskRuns(pixels.TopRow(), size.cx, size.cy, pixels.Stride(), TransparentRange(transparent, tolerance), runs);
+    ScanMaskRuns(topRow, width, height, stride, bytesPerPixel, transparent, runs);
     runs.Finish();
     // A partial outline would cut away parts of the window: better none.
     return failed ? nullptr : result.release();
 }
 
-HBITMAP LoadMaskBitmap(const std::string& path) {
+}  // namespace
+
+HRGN MaskToRegion(HBITMAP bitmap, COLORREF transparent, COLORREF tolerance) {
+    SIZE size{};
+    const std::vector<uint32_t> pixels = ReadPixels(bitmap, size);
+    if (pixels.empty()) return nullptr;
+    return RowsToRegion(reinterpret_cast<const uint8_t*>(pixels.data()), size.cx, size.cy,
+                        static_cast<ptrdiff_t>(size.cx) * 4, 4, TransparentRange(transparent, tolerance));
+}
+
+HRGN MaskFileToRegion(const std::string& path) {
     if (path.empty()) return nullptr;
-    return static_cast<HBITMAP>(
-        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    const FileView file(path);
+    if (!file) return nullptr;
+    const auto layout = ParsePlainBmp(file.Bytes());
+    if (!layout) {
+        const UniqueBitmap mask(LoadMaskBitmap(path));
+        return MaskToRegion(mask.get());
+    }
+    const auto stride = static_cast<ptrdiff_t>(layout->stride);
+    const uint8_t* firstStored = file.Bytes().data() + layout->pixelOffset;
+    const uint8_t* topRow = layout->topDown ? firstStored : firstStored + stride * (layout->height - 1);
+    return RowsToRegion(topRow, layout->width, layout->height, layout->topDown ? stride : -stride,
+                        layout->bitCount / 8, TransparentRange(kMaskTransparent, 0));
+}
+
+HBITMAP LoadMaskBitmap(const std::string& path) {
+    UniqueBitmap mask;
+    SIZE size{};
+    if (!path.empty()) LoadSkinPicture(path, mask, size);
+    return mask.release();
 }
 
 bool GiveWindowRegion(HWND window, UniqueRegion region) {

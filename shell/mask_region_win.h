@@ -15,8 +15,13 @@ constexpr COLORREF kMaskTransparent = RGB(255, 255, 255);
 // there is no bitmap or the region cannot be made. The caller owns it.
 HRGN MaskToRegion(HBITMAP bitmap, COLORREF transparent = kMaskTransparent, COLORREF tolerance = 0);
 
-// Loads a mask file as a device-independent section, owned by the caller;
-// nullptr when missing.
+// The outline of the mask picture file at `path` (white transparent), read
+// straight from its rows when it is a plain bitmap; nullptr when there is
+// no such picture or the region cannot be made. The caller owns it.
+HRGN MaskFileToRegion(const std::string& path);
+
+// Loads a mask file as a pixel section, owned by the caller; nullptr when
+// missing.
 HBITMAP LoadMaskBitmap(const std::string& path);
 
 // Hands `region` to `window` (redrawing), which owns it from then on; false

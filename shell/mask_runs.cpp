@@ -59,18 +59,18 @@ void RunCollector::Flush() {
     Restart();
 }
 
-void ScanMaskRuns(const uint8_t* topRow, int width, int height, ptrdiff_t stride,
+void ScanMaskRuns(const uint8_t* topRow, int width, int height, ptrdiff_t stride, int bytesPerPixel,
                   const TransparentRange& transparent, RunCollector& runs) {
     for (int y = 0; y < height; ++y) {
         const uint8_t* row = topRow + y * stride;
         int x = 0;
         while (x < width) {
-            if (transparent.Contains(row + 4 * x)) {
+            if (transparent.Contains(row + bytesPerPixel * x)) {
                 ++x;
                 continue;
             }
             const int left = x;
-            while (x < width && !transparent.Contains(row + 4 * x)) ++x;
+            while (x < width && !transparent.Contains(row + bytesPerPixel * x)) ++x;
             runs.Add({left, y, x, y + 1});
         }
     }

@@ -17,7 +17,7 @@
 class TransparentRange {
 public:
     TransparentRange(uint32_t colour, uint32_t tolerance);
-    // `pixel` points at a 32-bit pixel in memory order blue, green, red, unused.
+    // `pixel` points at a pixel in memory order blue, green, red.
     bool Contains(const uint8_t* pixel) const;
 
 private:
@@ -71,8 +71,10 @@ private:
     std::vector<SkinRect> storage_;  // header bytes, then the rectangles
 };
 
-// Scans a 32-bit pixel buffer from the top row down and adds one run per
-// horizontal stretch of non-transparent pixels. `stride` is the byte distance
-// from one row to the next one below (negative for bottom-up storage).
-void ScanMaskRuns(const uint8_t* topRow, int width, int height, ptrdiff_t stride,
+// Scans a buffer of 24- or 32-bit pixels (`bytesPerPixel` 3 or 4, in memory
+// order blue, green, red) from the top row down and adds one run per
+// horizontal stretch of non-transparent pixels. `stride` is the byte
+// distance from one row to the next one below (negative for bottom-up
+// storage).
+void ScanMaskRuns(const uint8_t* topRow, int width, int height, ptrdiff_t stride, int bytesPerPixel,
                   const TransparentRange& transparent, RunCollector& runs);

@@ -97,6 +97,10 @@ struct GlobalTraits : NoCount {
     static HGLOBAL Invalid() { return nullptr; }
     static void Close(HGLOBAL h) { GlobalFree(h); }
 };
+struct ViewTraits : NoCount {
+    static const void* Invalid() { return nullptr; }
+    static void Close(const void* view) { UnmapViewOfFile(view); }
+};
 struct MemoryDcTraits : NoCount {
     static HDC Invalid() { return nullptr; }
     static void Close(HDC h) { DeleteDC(h); }
@@ -122,6 +126,7 @@ using UniqueFile = UniqueHandle<HANDLE, FileTraits>;
 using UniqueRegKey = UniqueHandle<HKEY, RegKeyTraits>;
 using UniqueModule = UniqueHandle<HMODULE, ModuleTraits>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalTraits>;
+using UniqueView = UniqueHandle<const void*, ViewTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;

@@ -4,6 +4,7 @@
 #include <olectl.h>
 
 #include "shell/bmp_layout.h"
+#include "shell/pixel_section_win.h"
 
 namespace {
 
@@ -27,18 +28,10 @@ struct PictureLoader {
 HBITMAP DecodePlainBitmapFile(std::span<const uint8_t> file) {
     const auto layout = ParsePlainBmp(file);
     if (!layout) return nullptr;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = layout->width;
-    info.bmiHeader.biHeight = layout->topDown ? -layout->height : layout->height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = layout->bitCount;
-    info.bmiHeader.biCompression = BI_RGB;
-    // What the general decoder makes of such a file: a bitmap compatible
-    // with the screen, filled from the rows.
-    const WindowDc screen(nullptr);
-    return CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, file.data() + layout->pixelOffset, &info,
-                          DIB_RGB_COLORS);
+    uint32_t* pixels = nullptr;
+    HBITMAP section = CreatePixelSection(layout->width, layout->height, pixels);
+    if (section) CopyBmpArea32(file, *layout, {0, 0, layout->width, layout->height}, pixels);
+    return section;
 }
 
 HBITMAP DecodeWithPictureLoader(UniqueGlobal block) {
@@ -54,6 +47,5 @@ HBITMAP DecodeWithPictureLoader(UniqueGlobal block) {
     if (FAILED(picture->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(picture->get_Handle(&handle)) || !handle)
         return nullptr;
     // The decoder's bitmap dies with the picture object, so it is copied.
-    return static_cast<HBITMAP>(
-        CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP, 0, 0, 0));
+    return CopyToPixelSection(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
 }

@@ -19,8 +19,7 @@ bool SkinButton::Create(HWND parent, int id, const RECT& rect) {
     if (!CreateAttachedChild(this, kClassName, WS_VISIBLE | WS_TABSTOP, 0, rect, parent, id)) return false;
 
     // The outline: the window owns one region, the hit tests use a copy.
-    maskBitmap_.reset(LoadMaskBitmap(maskPath_));
-    UniqueRegion outline(MaskToRegion(maskBitmap_.get()));
+    UniqueRegion outline(MaskFileToRegion(maskPath_));
     if (outline) {
         hitRegion_.reset(CreateRectRgn(0, 0, 0, 0));
         CombineRgn(hitRegion_.get(), outline.get(), nullptr, RGN_COPY);

@@ -45,7 +45,6 @@ private:
     bool InsideOutline(POINT point) const;
 
     UniqueRegion hitRegion_;
-    UniqueBitmap maskBitmap_;
     std::string maskPath_;
     SkinButtonClicks clicks_;
     bool toggleMode_ = false;

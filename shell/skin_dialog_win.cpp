@@ -48,7 +48,7 @@ HWND SkinDialog::Create(HWND owner) {
     if (window_) return nullptr;
     modal_ = false;
     if (!CreateFromTemplate(owner, WS_POPUP | WS_CLIPCHILDREN)) return nullptr;
-    ShowWindow(window_, SW_SHOW);
+    ShowSkinWindow(window_);
     return window_;
 }
 
@@ -69,7 +69,7 @@ INT_PTR SkinDialog::RunModal(HWND owner) {
     if (!CreateFromTemplate(owner, WS_POPUP | WS_CLIPCHILDREN)) return -1;
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner) EnableWindow(owner, FALSE);
-    ShowWindow(window_, SW_SHOW);
+    ShowSkinWindow(window_);
     MSG msg;
     bool quit = false;
     while (!ended_ && window_) {
@@ -150,6 +150,7 @@ INT_PTR CALLBACK SkinDialog::DialogProc(HWND window, UINT message, WPARAM wParam
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->window_ = nullptr;
         self->controls_.clear();  // their windows are gone already
+        self->building_.reset();
         self->pictures_ = {};
         return FALSE;
     }
@@ -193,13 +194,17 @@ INT_PTR SkinDialog::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 BOOL SkinDialog::OnInitDialog() {
-    const SkinLayout layout(skinsFolder_, layoutFile_);
-    {
-        const SkinWindowBuilder build(window_, layout, pictures_);
-        OnBuild(build);
-    }
+    building_ = std::make_unique<Building>(skinsFolder_, layoutFile_, window_, pictures_);
+    OnBuild(building_->builder);
+    if (!deferControls_) building_.reset();
     ApplyWindowShape(window_, pictures_);
     return OnInit();
+}
+
+void SkinDialog::FinishBuilding() {
+    if (!building_) return;
+    const std::unique_ptr<Building> building = std::move(building_);
+    OnBuildDeferred(building->builder);
 }
 
 void SkinDialog::Paint() {
@@ -216,8 +221,9 @@ SkinButton& SkinDialog::AddSkinButton(const SkinWindowBuilder& build, int entry,
                                       const std::string& caption, int id) {
     SkinButton& button = Own(std::make_unique<SkinButton>());
     button.SetMaskPath(build.MaskPath(maskFile));
-    button.Create(window_, id ? id : entry, build.Rect(entry));
-    build.CutPictures(button, build.Rect(entry));
+    const RECT rect = build.Rect(entry);
+    button.Create(window_, id ? id : entry, rect);
+    build.CutPictures(button, rect);
     button.SetCaption(caption);
     return button;
 }
@@ -225,8 +231,9 @@ SkinButton& SkinDialog::AddSkinButton(const SkinWindowBuilder& build, int entry,
 SkinBitmapButton& SkinDialog::AddBitmapButton(const SkinWindowBuilder& build, int entry, const std::string& caption,
                                               int id) {
     SkinBitmapButton& button = Own(std::make_unique<SkinBitmapButton>());
-    button.Create(window_, id ? id : entry, build.Rect(entry));
-    build.CutPictures(button, build.Rect(entry));
+    const RECT rect = build.Rect(entry);
+    button.Create(window_, id ? id : entry, rect);
+    build.CutPictures(button, rect);
     button.SetCaption(caption);
     return button;
 }

@@ -88,6 +88,15 @@ protected:
     // Any other message, first; true with `result` set when handled.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // Controls that look exactly like the background until they are used (no
+    // caption, not latched) need not hold up the first frame: OnBuild calls
+    // DeferControls, and FinishBuilding, called once the dialog has painted,
+    // hands the same layout and sheets to OnBuildDeferred. Only the first
+    // call of FinishBuilding builds anything.
+    void DeferControls() { deferControls_ = true; }
+    void FinishBuilding();
+    virtual void OnBuildDeferred(const SkinWindowBuilder&) {}
+
     // Ends a modal dialog with `result` (a modeless one is destroyed).
     void End(INT_PTR result);
     // Puts the dialog in the middle of its owner.
@@ -124,6 +133,16 @@ private:
         std::unique_ptr<Control> control;
     };
 
+    // The layout and its builder, with the state sheets, while controls wait
+    // to be built.
+    struct Building {
+        Building(const std::string& skinsFolder, const std::string& layoutFile, HWND window,
+                 SkinWindowPictures& pictures)
+            : layout(skinsFolder, layoutFile), builder(window, layout, pictures) {}
+        SkinLayout layout;
+        SkinWindowBuilder builder;
+    };
+
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog();
@@ -140,4 +159,6 @@ private:
     INT_PTR result_ = -1;
     SkinWindowPictures pictures_;
     std::vector<std::unique_ptr<Owned>> controls_;
+    bool deferControls_ = false;
+    std::unique_ptr<Building> building_;  // while controls are deferred
 };

@@ -1,12 +1,14 @@
 // One window's skin layout file (skin_*.ini): its "SCREEN" pictures and the
-// "BUTTONPOS" rectangles of its controls. Section and key names are matched
-// without regard to case; missing values read as empty.
+// "BUTTONPOS" rectangles of its controls, read when the layout is made.
+// Section and key names are matched without regard to case; missing values
+// read as empty.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "profile/ini_document.h"
 #include "shell/button_pos.h"
 
 class SkinLayout {
@@ -26,4 +28,5 @@ public:
 private:
     std::string skinsFolder_;
     std::string path_;
+    IniDocument document_;
 };

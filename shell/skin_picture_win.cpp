@@ -1,26 +1,21 @@
 #include "shell/skin_picture_win.h"
 
+#include <cstring>
+
+#include "shell/file_view_win.h"
 #include "shell/picture_decode_win.h"
 
 namespace {
 
-// Reads the whole file into a movable global block, as the general picture
-// decoder wants a stream over memory; `bytes` is the file's size. Empty on
-// any failure.
-UniqueGlobal ReadFileToGlobal(const std::string& path, DWORD& bytes) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    // Skin pictures are small; anything beyond 256 MB is not a picture we draw.
-    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart >= (256 << 20)) return {};
-    bytes = static_cast<DWORD>(size.QuadPart);
-    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!block) return {};
-    void* data = GlobalLock(block.get());
-    DWORD read = 0;
-    const bool ok = data && ReadFile(file.get(), data, bytes, &read, nullptr) && read == bytes;
+// A movable global block holding `bytes`, as the general picture decoder
+// wants a stream over memory; empty when it cannot be made.
+UniqueGlobal GlobalCopy(std::span<const uint8_t> bytes) {
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    void* data = block ? GlobalLock(block.get()) : nullptr;
+    if (!data) return {};
+    std::memcpy(data, bytes.data(), bytes.size());
     GlobalUnlock(block.get());
-    return ok ? std::move(block) : UniqueGlobal();
+    return block;
 }
 
 }  // namespace
@@ -31,18 +26,15 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
 }
 
+HBITMAP DecodeSkinPicture(std::span<const uint8_t> file) {
+    if (HBITMAP plain = DecodePlainBitmapFile(file)) return plain;
+    UniqueGlobal block = GlobalCopy(file);
+    return block ? DecodeWithPictureLoader(std::move(block)) : nullptr;
+}
+
 bool LoadSkinPicture(const std::string& path, UniqueBitmap& bitmap, SIZE& size) {
-    bitmap.reset();
-    size = {0, 0};
-    DWORD bytes = 0;
-    UniqueGlobal block = ReadFileToGlobal(path, bytes);
-    if (!block) return false;
-    {
-        const auto* data = static_cast<const uint8_t*>(GlobalLock(block.get()));
-        if (data) bitmap.reset(DecodePlainBitmapFile({data, bytes}));
-        GlobalUnlock(block.get());
-    }
-    if (!bitmap) bitmap.reset(DecodeWithPictureLoader(std::move(block)));
+    const FileView file(path);
+    bitmap.reset(file ? DecodeSkinPicture(file.Bytes()) : nullptr);
     size = BitmapSize(bitmap.get());
     return static_cast<bool>(bitmap);
 }

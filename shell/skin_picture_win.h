@@ -4,9 +4,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "shell/owned_handles_win.h"
+
+// A pixel section decoded from the bytes of a picture file; nullptr when
+// they hold no picture. The caller owns it.
+HBITMAP DecodeSkinPicture(std::span<const uint8_t> file);
 
 // Loads the picture file at `path` into `bitmap` (deleting what it held) and
 // stores its size. A missing or undecodable file leaves `bitmap` empty and

@@ -5,15 +5,23 @@
 
 SkinWindowBuilder::SkinWindowBuilder(HWND window, const SkinLayout& layout, SkinWindowPictures& keep)
     : layout_(layout), keep_(keep) {
-    SIZE ignored{};
-    LoadSkinPicture(layout.ScreenPicture("Mask"), keep.mask, ignored);
+    keep.outline.reset(MaskFileToRegion(layout.ScreenPicture("Mask")));
     // The Normal sheet is the background too: loaded once, kept by the window.
-    LoadSkinPicture(layout.ScreenPicture("Normal"), keep.background, keep.size);
+    const std::string normal = layout.ScreenPicture("Normal");
+    LoadSkinPicture(normal, keep.background, keep.size);
+    sheets_[0] = SkinSheet::FromFile(normal, keep.background.get());
     const char* keys[3] = {"Over", "Down", "Disable"};
-    for (int i = 0; i < 3; ++i) LoadSkinPicture(layout.ScreenPicture(keys[i]), sheets_[i], ignored);
+    for (int i = 0; i < 3; ++i) sheets_[i + 1] = SkinSheet::FromFile(layout.ScreenPicture(keys[i]));
     MoveWindow(window, 0, 0, keep.size.cx, keep.size.cy, TRUE);
 }
 
-bool ApplyWindowShape(HWND window, const SkinWindowPictures& pictures) {
-    return ApplyMaskOutline(window, pictures.mask.get());
+bool ApplyWindowShape(HWND window, SkinWindowPictures& pictures) {
+    return GiveWindowRegion(window, std::move(pictures.outline));
+}
+
+void ShowSkinWindow(HWND window) {
+    const bool child = (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0;
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_DEFERERASE |
+                     (child ? SWP_NOZORDER | SWP_NOACTIVATE : 0));
 }

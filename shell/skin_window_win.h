@@ -1,7 +1,7 @@
-// Building a skinned window from its layout: the window keeps its mask and
-// background pictures; the background doubles as the Normal state sheet,
-// and the other three full-window state sheets live only while the
-// controls are created and cut their pictures from them.
+// Building a skinned window from its layout: the window keeps its background
+// picture, which doubles as the Normal state sheet, until it goes, and its
+// outline until it is shaped; the other three full-window state sheets live
+// only while the controls are created and cut their pictures from them.
 #pragma once
 
 #include <windows.h>
@@ -10,17 +10,18 @@
 
 #include "shell/owned_handles_win.h"
 #include "shell/skin_layout_win.h"
+#include "shell/skin_sheet_win.h"
 
 // What a skinned window keeps for its lifetime.
 struct SkinWindowPictures {
-    UniqueBitmap mask;
+    UniqueRegion outline;  // of the "Mask" picture, until the window takes it
     UniqueBitmap background;
     SIZE size{};  // of the background
 };
 
 class SkinWindowBuilder {
 public:
-    // Reads the "SCREEN" pictures, loads the mask and background into
+    // Reads the "SCREEN" pictures, loads the outline and background into
     // `keep`, and moves `window` to (0, 0) with the background's size.
     SkinWindowBuilder(HWND window, const SkinLayout& layout, SkinWindowPictures& keep);
     SkinWindowBuilder(const SkinWindowBuilder&) = delete;
@@ -31,24 +32,32 @@ public:
     // Full path of a fixed mask picture in the skins folder.
     std::string MaskPath(const char* fileName) const { return layout_.SkinsFolder() + fileName; }
 
+    // The whole sheets, for controls that cut pieces of their own; the
+    // Over, Down and Disable sheets are decoded at the first such call.
     HBITMAP Normal() const { return keep_.background.get(); }
-    HBITMAP Over() const { return sheets_[0].get(); }
-    HBITMAP Down() const { return sheets_[1].get(); }
-    HBITMAP Disable() const { return sheets_[2].get(); }
+    HBITMAP Over() const { return sheets_[1].Bitmap(); }
+    HBITMAP Down() const { return sheets_[2].Bitmap(); }
+    HBITMAP Disable() const { return sheets_[3].Bitmap(); }
 
     // Cuts a control's four pictures at its entry rectangle; `control` is a
     // SkinButton, SkinBitmapButton or anything with the same SetPictures.
     template <typename Control>
     void CutPictures(Control& control, const RECT& rect) const {
-        control.SetPictures(rect, Normal(), Over(), Down(), Disable());
+        control.SetPictures(rect, StateSheets{&sheets_[0], &sheets_[1], &sheets_[2], &sheets_[3]});
     }
 
 private:
     const SkinLayout& layout_;
     const SkinWindowPictures& keep_;
-    UniqueBitmap sheets_[3];  // Over, Down, Disable; deleted with the builder
+    SkinSheet sheets_[4];  // Normal (over the kept background), Over, Down, Disable
 };
 
 // Gives `window` the outline of its mask (white transparent), redrawing.
 // Returns false and leaves the window rectangular when there is none.
-bool ApplyWindowShape(HWND window, const SkinWindowPictures& pictures);
+bool ApplyWindowShape(HWND window, SkinWindowPictures& pictures);
+
+// Shows a skinned window, activating it unless it is a child, and leaves
+// the erasing of it and its controls to their first paint. Skinned windows
+// erase nothing, yet erasing every control at once costs about 2 ms per
+// control under Wine.
+void ShowSkinWindow(HWND window);

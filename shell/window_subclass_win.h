@@ -43,7 +43,9 @@ protected:
     virtual void OnWindowGone() {}
 
 private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR id, DWORD_PTR self);
+    struct Chain;
+    static LRESULT Dispatch(HWND window, Chain& chain, size_t below, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
 
     HWND window_ = nullptr;
     Handler handler_;

@@ -45,6 +45,11 @@ inline constexpr MainControl kMainControls[] = {
     {skin_main::kExport, nullptr, 0, MainCommand::Export},
 };
 
+// A control without a caption shows nothing but its piece of the window's
+// background until it is pointed at or pressed (none of them is ever
+// latched), so the window builds it after its first frame.
+constexpr bool BuiltAfterFirstFrame(const MainControl& control) { return control.caption == 0; }
+
 // Both pages are placed in the rectangle of this entry.
 inline constexpr int kMainPageAreaEntry = skin_main::kPageArea;
 // Where the window paints the mouse's firmware version and its own.

@@ -44,16 +44,33 @@ MainWindow::MainWindow(const OptionFolders& folders, const TextSource& texts, Li
 MainWindow::~MainWindow() = default;
 
 void MainWindow::OnBuild(const SkinWindowBuilder& build) {
-    for (const MainControl& control : kMainControls) {
-        const std::string caption = control.caption ? texts_.Text(control.caption) : std::string();
-        if (control.mask)
-            buttons_.emplace_back(control.entry, &AddSkinButton(build, control.entry, control.mask, caption));
-        else
-            AddBitmapButton(build, control.entry, caption);
-    }
+    for (const MainControl& control : kMainControls)
+        if (!BuiltAfterFirstFrame(control)) AddControl(build, control);
+    DeferControls();
     pageArea_ = build.Rect(kMainPageAreaEntry);
     const RECT status = build.Rect(kMainStatusEntry);
     statusBox_ = {status.left, status.top, status.right, status.bottom};
+}
+
+void MainWindow::OnBuildDeferred(const SkinWindowBuilder& build) {
+    // Each goes to its place in the table's order, which is the tab order.
+    HWND previous = HWND_TOP;
+    for (const MainControl& control : kMainControls) {
+        if (BuiltAfterFirstFrame(control)) {
+            AddControl(build, control);
+            SetWindowPos(GetDlgItem(Handle(), control.entry), previous, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        previous = GetDlgItem(Handle(), control.entry);
+    }
+}
+
+void MainWindow::AddControl(const SkinWindowBuilder& build, const MainControl& control) {
+    const std::string caption = control.caption ? texts_.Text(control.caption) : std::string();
+    if (control.mask)
+        buttons_.emplace_back(control.entry, &AddSkinButton(build, control.entry, control.mask, caption));
+    else
+        AddBitmapButton(build, control.entry, caption);
 }
 
 BOOL MainWindow::OnInit() {
@@ -71,7 +88,7 @@ BOOL MainWindow::OnInit() {
     statusLine_ = StatusLine(ReadFirmwareVersion(folders_.program, fileLock_), app_version::kText);
     model_.Initialise();
     SetTimer(Handle(), kConnectionCheckTimer, kConnectionCheckPeriodMs, nullptr);
-    return TRUE;
+    return FALSE;
 }
 
 // The pages are built one at a tick of the connection check, the shown one
@@ -128,6 +145,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     switch (message) {
         case WM_TIMER:
             if (wParam != kConnectionCheckTimer) return false;
+            FinishBuilding();
             BuildNextPage();
             model_.CheckConnection();
             return true;
@@ -194,7 +212,7 @@ void MainWindow::ShowPage(int page) {
     if (shownPage_ == page || !pagesDue_) return;
     if (!pages_[page]) BuildPage(page);
     if (shownPage_ >= 0) ShowWindow(pages_[shownPage_]->Handle(), SW_HIDE);
-    ShowWindow(pages_[page]->Handle(), SW_SHOW);
+    ShowSkinWindow(pages_[page]->Handle());
     shownPage_ = page;
 }
 

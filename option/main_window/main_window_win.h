@@ -35,6 +35,8 @@ public:
 
 private:
     void OnBuild(const SkinWindowBuilder& build) override;
+    void OnBuildDeferred(const SkinWindowBuilder& build) override;
+    void AddControl(const SkinWindowBuilder& build, const MainControl& control);
     BOOL OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

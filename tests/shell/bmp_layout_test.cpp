@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "shell/bmp_layout.h"
@@ -118,4 +119,56 @@ TEST(BmpLayout, ExtraBytesAfterTheRowsAreAllowed) {
     BmpBytes longer(3, 3, 24);
     longer.bytes.resize(longer.bytes.size() + 10, 0);
     EXPECT_TRUE(longer.Parse());
+}
+
+namespace {
+
+// A picture whose every pixel tells where it is: blue x, green y, red 7,
+// and for 32-bit files a fourth byte of 9. Rows are stored as the file says.
+BmpBytes NumberedPicture(int32_t width, int32_t height, uint16_t bitCount) {
+    BmpBytes picture(width, height, bitCount);
+    const auto layout = picture.Parse();
+    const int32_t rows = height < 0 ? -height : height;
+    for (int32_t y = 0; y < rows; ++y)
+        for (int32_t x = 0; x < width; ++x) {
+            const int32_t stored = layout->topDown ? y : rows - 1 - y;
+            uint8_t* p = &picture.bytes[layout->pixelOffset + layout->stride * stored + x * bitCount / 8];
+            p[0] = uint8_t(x), p[1] = uint8_t(y), p[2] = 7;
+            if (bitCount == 32) p[3] = 9;
+        }
+    return picture;
+}
+
+uint32_t Numbered(int x, int y, uint8_t fourth) { return uint32_t(fourth) << 24 | 7u << 16 | uint32_t(y) << 8 | uint32_t(x); }
+
+}  // namespace
+
+TEST(BmpLayout, AreaCopiesComeOutTopRowFirstInEitherStorageOrder) {
+    for (auto [width, height, bits] : {std::tuple{5, 4, 24}, {5, -4, 24}, {3, 4, 32}, {3, -4, 32}}) {
+        SCOPED_TRACE(testing::Message() << width << "x" << height << " " << bits);
+        const BmpBytes picture = NumberedPicture(width, height, uint16_t(bits));
+        const auto layout = picture.Parse();
+        ASSERT_TRUE(layout);
+        std::vector<uint32_t> whole(size_t(width) * 4);
+        CopyBmpArea32(picture.bytes, *layout, {0, 0, width, 4}, whole.data());
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < width; ++x) EXPECT_EQ(whole[size_t(y) * width + x], Numbered(x, y, bits == 32 ? 9 : 0));
+    }
+}
+
+TEST(BmpLayout, AreaReachingPastThePictureLeavesTheRestOfTheTargetAlone) {
+    const BmpBytes picture = NumberedPicture(5, 4, 24);
+    const auto layout = picture.Parse();
+    // Two columns and one row hang over the right and bottom edges.
+    std::vector<uint32_t> piece(4 * 3, 0xAAAAAAAA);
+    CopyBmpArea32(picture.bytes, *layout, {3, 2, 7, 5}, piece.data());
+    EXPECT_EQ(piece[0], Numbered(3, 2, 0));
+    EXPECT_EQ(piece[1], Numbered(4, 2, 0));
+    EXPECT_EQ(piece[2], 0xAAAAAAAAu);
+    EXPECT_EQ(piece[4], Numbered(3, 3, 0));
+    EXPECT_EQ(piece[8], 0xAAAAAAAAu);
+    // Above and left of the picture, nothing at all is copied.
+    std::vector<uint32_t> outside(4, 0xAAAAAAAA);
+    CopyBmpArea32(picture.bytes, *layout, {-2, -2, 0, 0}, outside.data());
+    EXPECT_EQ(outside, std::vector<uint32_t>(4, 0xAAAAAAAA));
 }

@@ -35,7 +35,17 @@ struct Collected {
     }
 };
 
-Collected Scan(const Picture& pic, uint32_t colour = kWhite, uint32_t tolerance = 0, bool bottomUp = false) {
+// The picture's rows as a bitmap file stores 24-bit ones: three bytes per
+// pixel, each row padded to four bytes.
+std::vector<uint8_t> Packed24(const Picture& pic, ptrdiff_t stride) {
+    std::vector<uint8_t> rows(size_t(stride) * pic.height, 0xEE);
+    for (int y = 0; y < pic.height; ++y)
+        for (int x = 0; x < pic.width; ++x) std::memcpy(&rows[y * stride + x * 3], &pic.bytes[(size_t(y) * pic.width + x) * 4], 3);
+    return rows;
+}
+
+Collected Scan(const Picture& pic, uint32_t colour = kWhite, uint32_t tolerance = 0, bool bottomUp = false,
+               bool packed24 = false) {
     Collected out;
     RunCollector runs([&](const RunBatch& batch) {
         out.rects.emplace_back(batch.rects.begin(), batch.rects.end());
@@ -49,14 +59,18 @@ Collected Scan(const Picture& pic, uint32_t colour = kWhite, uint32_t tolerance 
                   0);
     });
     const ptrdiff_t stride = pic.width * 4;
-    if (!bottomUp) {
-        ScanMaskRuns(pic.bytes.data(), pic.width, pic.height, stride, TransparentRange(colour, tolerance), runs);
+    if (packed24) {
+        const ptrdiff_t packedStride = (pic.width * 3 + 3) / 4 * 4;
+        const std::vector<uint8_t> rows = Packed24(pic, packedStride);
+        ScanMaskRuns(rows.data(), pic.width, pic.height, packedStride, 3, TransparentRange(colour, tolerance), runs);
+    } else if (!bottomUp) {
+        ScanMaskRuns(pic.bytes.data(), pic.width, pic.height, stride, 4, TransparentRange(colour, tolerance), runs);
     } else {
         // Store the rows bottom-up and scan with a negative stride.
         std::vector<uint8_t> flipped(pic.bytes.size());
         for (int y = 0; y < pic.height; ++y)
             std::memcpy(&flipped[size_t(pic.height - 1 - y) * stride], &pic.bytes[size_t(y) * stride], stride);
-        ScanMaskRuns(flipped.data() + (pic.height - 1) * stride, pic.width, pic.height, -stride,
+        ScanMaskRuns(flipped.data() + (pic.height - 1) * stride, pic.width, pic.height, -stride, 4,
                      TransparentRange(colour, tolerance), runs);
     }
     runs.Finish();
@@ -87,6 +101,20 @@ TEST(MaskRuns, RunsPerRowWithHolesAndOpaqueRightEdge) {
         EXPECT_EQ(c.rects[0], (std::vector<SkinRect>{{0, 0, 1, 1}, {3, 0, 6, 1}, {0, 2, 2, 3}, {3, 2, 6, 3}}));
         EXPECT_EQ(c.headers[0].count, 4u);
         EXPECT_EQ(c.bounds[0], (SkinRect{0, 0, 6, 3}));
+    }
+}
+
+TEST(MaskRuns, TwentyFourBitRowsGiveTheSameRunsAsThirtyTwoBitOnes) {
+    // Odd widths put the padding bytes (not white) right after the last pixel.
+    for (int width : {5, 7, 8}) {
+        Picture pic(width, 4);
+        pic.Black(0, 0);
+        pic.Black(width - 1, 1);
+        for (int x = 1; x < width - 1; ++x) pic.Set(x, 2, 0xFF, 0xFF, 0xFE);
+        pic.Black(width - 2, 3);
+        const Collected wide = Scan(pic), packed = Scan(pic, kWhite, 0, false, true);
+        EXPECT_EQ(packed.rects, wide.rects) << "width " << width;
+        EXPECT_EQ(packed.Total(), 4u);
     }
 }
 

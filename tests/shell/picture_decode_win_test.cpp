@@ -77,8 +77,11 @@ UniqueBitmap ExpectSameAsGeneralDecoder(const Bytes& bytes) {
     BITMAP fastInfo{}, generalInfo{};
     GetObject(fast.get(), sizeof fastInfo, &fastInfo);
     GetObject(general.get(), sizeof generalInfo, &generalInfo);
-    EXPECT_EQ(fastInfo.bmBitsPixel, generalInfo.bmBitsPixel);  // both compatible with the screen
-    EXPECT_EQ(fastInfo.bmBits, nullptr);
+    // Both are 32-bit sections, whatever the file's depth.
+    EXPECT_EQ(fastInfo.bmBitsPixel, 32);
+    EXPECT_EQ(generalInfo.bmBitsPixel, 32);
+    EXPECT_NE(fastInfo.bmBits, nullptr);
+    EXPECT_NE(generalInfo.bmBits, nullptr);
     EXPECT_TRUE(Pixels(fast.get()) == Pixels(general.get()));
     return fast;
 }

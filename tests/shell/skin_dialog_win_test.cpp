@@ -183,3 +183,60 @@ TEST(SkinDialog, ChildDialogAndMissingLayout) {
     DestroyWindow(page);
     EXPECT_EQ(empty.Handle(), nullptr);
 }
+
+namespace {
+
+// Builds OK at once and the close button only when told, from the same sheets.
+class DeferringDialog : public SkinDialog {
+public:
+    DeferringDialog() : SkinDialog(SkinSetFolder(), "skin_warn.ini") {}
+    using SkinDialog::FinishBuilding;
+    int deferredBuilds = 0;
+
+protected:
+    void OnBuild(const SkinWindowBuilder& build) override {
+        AddSkinButton(build, 1, "ok_mask.bmp", "OK");
+        DeferControls();
+    }
+    void OnBuildDeferred(const SkinWindowBuilder& build) override {
+        ++deferredBuilds;
+        AddBitmapButton(build, 3);
+    }
+};
+
+}  // namespace
+
+TEST(SkinDialog, DeferredControlsComeOnceFromTheSameSheets) {
+    DeferringDialog dialog;
+    ASSERT_NE(dialog.Create(nullptr), nullptr);
+    EXPECT_NE(GetDlgItem(dialog.Handle(), 1), nullptr);
+    EXPECT_EQ(GetDlgItem(dialog.Handle(), 3), nullptr);
+    dialog.FinishBuilding();
+    dialog.FinishBuilding();
+    EXPECT_EQ(dialog.deferredBuilds, 1);
+    const HWND close = GetDlgItem(dialog.Handle(), 3);
+    ASSERT_NE(close, nullptr);
+    // Its face is the Normal sheet's piece at its entry, as the window shows it.
+    UpdateWindow(dialog.Handle());
+    RECT r;
+    GetWindowRect(close, &r);
+    const WindowDc screen(nullptr);
+    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const COLORREF shown = GetPixel(screen.get(), middle.x, middle.y);
+    ShowWindow(close, SW_HIDE);
+    UpdateWindow(dialog.Handle());
+    EXPECT_EQ(GetPixel(screen.get(), middle.x, middle.y), shown);
+    DestroyWindow(dialog.Handle());
+}
+
+TEST(SkinDialog, WindowGoneBeforeItsDeferredControlsLeavesNothingBehind) {
+    const long before = OwnedGdiObjectCount();
+    {
+        DeferringDialog dialog;
+        ASSERT_NE(dialog.Create(nullptr), nullptr);
+        DestroyWindow(dialog.Handle());
+        dialog.FinishBuilding();
+        EXPECT_EQ(dialog.deferredBuilds, 0);
+    }
+    EXPECT_EQ(OwnedGdiObjectCount(), before);
+}

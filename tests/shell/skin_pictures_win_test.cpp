@@ -4,7 +4,9 @@
 
 #include "shell/mask_region_win.h"
 #include "shell/skin_layout_win.h"
+#include "shell/pixel_section_win.h"
 #include "shell/skin_picture_win.h"
+#include "shell/skin_sheet_win.h"
 #include "test_pictures_win.h"
 
 namespace {
@@ -74,6 +76,56 @@ TEST(MaskToRegion, MaskFileLoadedFromDiskKeepsItsRowsTheRightWayUp) {
     DeleteObject(region);
     DeleteObject(mask);
     EXPECT_EQ(LoadMaskBitmap(TempPath("no_such_mask.bmp")), nullptr);
+}
+
+TEST(MaskToRegion, MaskFileReadStraightFromItsRowsGivesTheSameOutline) {
+    // A bottom-up 24-bit file of odd width: padded rows, stored upside down.
+    const PixelColour colour = [](int x, int y) { return (x + 2 * y) % 5 == 0 || y == 10 ? RGB(0, 0, 0) : kWhite; };
+    const std::string path = TempPath("skin_test_mask_rows.bmp");
+    ASSERT_TRUE(WriteBmp(path, 13, 11, colour));
+    HRGN region = MaskFileToRegion(path);
+    ExpectRegionMatchesMask(region, 13, 11, colour);
+    DeleteObject(region);
+    EXPECT_EQ(MaskFileToRegion(TempPath("no_such_mask.bmp")), nullptr);
+    EXPECT_EQ(MaskFileToRegion(""), nullptr);
+}
+
+TEST(SkinSheet, PiecesCutFromTheFileMatchThePictureAndAreBlackBeyondIt) {
+    const PixelColour colour = [](int x, int y) { return RGB(x * 8, y * 12, 77); };
+    const std::string path = TempPath("skin_test_state_sheet.bmp");
+    ASSERT_TRUE(WriteBmp(path, 30, 20, colour));
+    const SkinSheet sheet = SkinSheet::FromFile(path);
+    for (const RECT rect : {RECT{10, 5, 20, 9}, RECT{25, 17, 33, 23}, RECT{-2, -3, 4, 2}}) {
+        SCOPED_TRACE(testing::Message() << rect.left << "," << rect.top);
+        UniqueBitmap piece;
+        sheet.Cut(piece, rect);
+        ASSERT_TRUE(piece);
+        SIZE size{};
+        const std::vector<uint32_t> pixels = ReadPixels(piece.get(), size);
+        ASSERT_EQ(size.cx, rect.right - rect.left);
+        ASSERT_EQ(size.cy, rect.bottom - rect.top);
+        for (int y = 0; y < size.cy; ++y)
+            for (int x = 0; x < size.cx; ++x) {
+                const int sx = rect.left + x, sy = rect.top + y;
+                const bool inside = sx >= 0 && sy >= 0 && sx < 30 && sy < 20;
+                const COLORREF c = inside ? colour(sx, sy) : RGB(0, 0, 0);
+                EXPECT_EQ(pixels[size_t(y) * size.cx + x] & 0xFFFFFF,
+                          uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c))
+                    << x << "," << y;
+            }
+    }
+    // The whole picture is there too, when asked for.
+    EXPECT_EQ(BitmapSize(sheet.Bitmap()).cx, 30);
+}
+
+TEST(SkinSheet, WithoutAPictureEveryCutIsEmpty) {
+    UniqueBitmap piece(SolidBitmap(2, 2, 0));
+    SkinSheet::FromFile(TempPath("no_such_sheet.bmp")).Cut(piece, {0, 0, 4, 4});
+    EXPECT_FALSE(piece);
+    piece.reset(SolidBitmap(2, 2, 0));
+    SkinSheet().Cut(piece, {0, 0, 4, 4});
+    EXPECT_FALSE(piece);
+    EXPECT_EQ(SkinSheet::FromFile("").Bitmap(), nullptr);
 }
 
 TEST(SkinPicture, LoadsBitmapsAndCropsARectangle) {

@@ -83,7 +83,13 @@ TEST_F(WarnWindow, TakesTheNormalPicturesSizeAtTheOrigin) {
     EXPECT_EQ(pictures_.size.cx, 400);
     EXPECT_EQ(pictures_.size.cy, 260);
     EXPECT_EQ(BitmapSize(pictures_.background.get()).cx, 400);
-    EXPECT_EQ(BitmapSize(pictures_.mask.get()).cy, 260);
+    // The outline went to the window, and it lies within the picture.
+    EXPECT_FALSE(pictures_.outline);
+    RECT outline{};
+    ASSERT_NE(GetWindowRgnBox(window_, &outline), ERROR);
+    EXPECT_GE(outline.top, 0);
+    EXPECT_LE(outline.bottom, 260);
+    EXPECT_GT(outline.bottom - outline.top, 200);
     RECT r;
     GetWindowRect(window_, &r);
     ExpectRect(r, {0, 0, 400, 260});

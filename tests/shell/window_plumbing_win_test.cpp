@@ -105,6 +105,71 @@ TEST(WindowSubclass, ObjectGoingFirstGivesTheWindowBackItsOwnProcedure) {
     DestroyWindow(button);
 }
 
+TEST(WindowSubclass, SeveralOnOneWindowAnswerNewestFirstAndLeaveInAnyOrder) {
+    RecordingHost& host = SharedHost();
+    HWND button = MakeChild(host.window, "BUTTON", 9);
+    const auto own = GetWindowLongPtrA(button, GWLP_WNDPROC);
+    std::vector<char> order;
+    auto older = std::make_unique<WindowSubclass>();
+    WindowSubclass newer;
+    // The older one answers WM_GETDLGCODE; the newer one only looks and
+    // passes it on, once through CallNext and once by declining.
+    ASSERT_TRUE(older->Attach(button, [&](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        if (message != WM_GETDLGCODE) return false;
+        order.push_back('o');
+        result = 0x55;
+        return true;
+    }));
+    bool callNext = true;
+    ASSERT_TRUE(newer.Attach(button, [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message != WM_GETDLGCODE) return false;
+        order.push_back('n');
+        if (!callNext) return false;
+        result = newer.CallNext(message, wParam, lParam) + 1;
+        return true;
+    }));
+    EXPECT_EQ(SendMessageA(button, WM_GETDLGCODE, 0, 0), 0x56);
+    callNext = false;
+    EXPECT_EQ(SendMessageA(button, WM_GETDLGCODE, 0, 0), 0x55);
+    EXPECT_EQ(order, (std::vector<char>{'n', 'o', 'n', 'o'}));
+
+    // The older one goes first: the newer one still works, over the
+    // window's own procedure.
+    older.reset();
+    order.clear();
+    EXPECT_NE(SendMessageA(button, WM_GETDLGCODE, 0, 0), 0x55);
+    EXPECT_EQ(order, std::vector<char>{'n'});
+    newer.Detach();
+    EXPECT_EQ(GetWindowLongPtrA(button, GWLP_WNDPROC), own);
+    DestroyWindow(button);
+}
+
+TEST(WindowSubclass, EverySubclassSeesTheWindowGoAndMayDeleteItself) {
+    RecordingHost& host = SharedHost();
+    HWND button = MakeChild(host.window, "BUTTON", 10);
+    // Owned by its window, as the parent's forwarder is.
+    struct SelfOwned : WindowSubclass {
+        int* gone;
+        explicit SelfOwned(int* counter) : gone(counter) {}
+        void OnWindowGone() override {
+            ++*gone;
+            delete this;
+        }
+    };
+    int gone = 0;
+    std::vector<UINT> lastSeen(2, 0);
+    for (int i = 0; i < 2; ++i) {
+        auto* subclass = new SelfOwned(&gone);
+        ASSERT_TRUE(subclass->Attach(button, [&lastSeen, i](UINT message, WPARAM, LPARAM, LRESULT&) {
+            lastSeen[i] = message;
+            return false;
+        }));
+    }
+    DestroyWindow(button);
+    EXPECT_EQ(gone, 2);
+    EXPECT_EQ(lastSeen, (std::vector<UINT>{WM_NCDESTROY, WM_NCDESTROY}));
+}
+
 TEST(Reflection, ParentHandsControlMessagesToReflectedControlsOnly) {
     RecordingHost& host = SharedHost();
     HWND reflected = MakeChild(host.window, "STATIC", 11);

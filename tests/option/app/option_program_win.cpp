@@ -1,8 +1,11 @@
 #include "tests/option/app/option_program_win.h"
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include "option/main_window/main_window_controls.h"
 #include "profile/messages.h"
 #include "shell/button_pos.h"
 #include "tools/synthetic_input/synthetic_input_win.h"
@@ -68,7 +71,13 @@ HANDLE OptionProgram::Start(const std::string& workingFolder) {
 
 HWND OptionProgram::StartAndWait() {
     if (!Start()) return nullptr;
-    WaitFor([] { return MainWindow() && IsWindowVisible(MainWindow()); });
+    // Some controls are made after the window's first frame: wait for all.
+    WaitFor([] {
+        const HWND main = MainWindow();
+        return main && IsWindowVisible(main) &&
+               std::all_of(std::begin(kMainControls), std::end(kMainControls),
+                           [main](const MainControl& control) { return GetDlgItem(main, control.entry) != nullptr; });
+    });
     return MainWindow();
 }
 

@@ -28,7 +28,7 @@ public:
     // Starts Option.exe in `workingFolder` (the program folder when empty)
     // and returns its process handle (owned here).
     HANDLE Start(const std::string& workingFolder = "");
-    // Starts Option.exe and waits for its main window.
+    // Starts Option.exe and waits for its main window with all its controls.
     HWND StartAndWait();
     static HWND MainWindow();
     static int MainWindowCount();

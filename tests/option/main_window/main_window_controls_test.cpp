@@ -25,4 +25,20 @@ TEST(MainWindowControls, EachEntryOnceAndProfilesInOrder) {
     EXPECT_EQ(entries.count(kMainPageAreaEntry), 0u);
 }
 
+// Only controls that show their bare piece of the background wait for the
+// first frame: every latched or captioned one is in it.
+TEST(MainWindowControls, LatchedAndCaptionedControlsAreInTheFirstFrame) {
+    std::set<int> later;
+    for (const MainControl& c : kMainControls) {
+        const bool latches = c.command == MainCommand::SelectProfile || c.command == MainCommand::ShowBasicPage ||
+                             c.command == MainCommand::ShowAdvancedPage;
+        if (latches || c.caption) {
+            EXPECT_FALSE(BuiltAfterFirstFrame(c)) << c.entry;
+        }
+        if (BuiltAfterFirstFrame(c)) later.insert(c.entry);
+    }
+    EXPECT_EQ(later, (std::set<int>{skin_main::kMinimise, skin_main::kClose, skin_main::kLogo, skin_main::kImport,
+                                    skin_main::kExport}));
+}
+
 }  // namespace
