@@ -208,12 +208,12 @@ public:
     HDC Dc() const { return picture_.get(); }
     int Width() const { return area_.right - area_.left; }
     int Height() const { return area_.bottom - area_.top; }
-    // Starts from `picture` (copied at its top-left), or from `fallback` when
-    // there is none.
+    // Starts from the area's part of `picture`, which lies at the target's
+    // origin, or from `fallback` when there is none.
     void Fill(HBITMAP picture, HBRUSH fallback) {
         if (picture) {
             PictureDc source(target_, picture);
-            BitBlt(Dc(), 0, 0, Width(), Height(), source.get(), 0, 0, SRCCOPY);
+            BitBlt(Dc(), 0, 0, Width(), Height(), source.get(), area_.left, area_.top, SRCCOPY);
         } else {
             const RECT all{0, 0, Width(), Height()};
             FillRect(Dc(), &all, fallback);

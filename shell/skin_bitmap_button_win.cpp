@@ -18,8 +18,9 @@ SkinBitmapButton::~SkinBitmapButton() {
 }
 
 bool SkinBitmapButton::Create(HWND parent, int id, const RECT& rect, const char* caption) {
-    // Made owner-drawn at once: restyling it afterwards costs a repaint.
-    HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | kOwnerDrawStyle, rect.left, rect.top,
+    // Made owner-drawn at once: restyling it afterwards costs a repaint. No
+    // parent listens for its creation, which would cost a message each.
+    HWND button = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "BUTTON", caption, WS_CHILD | WS_VISIBLE | kOwnerDrawStyle, rect.left, rect.top,
                                   rect.right - rect.left, rect.bottom - rect.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                   nullptr);

@@ -211,9 +211,23 @@ void SkinDialog::Paint() {
     const PaintDc dc(window_);
     RECT client;
     GetClientRect(window_, &client);
-    MemoryCanvas canvas(dc.get(), client);
-    canvas.Fill(pictures_.background.get(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    const HBITMAP background = pictures_.background.get();
+    const RECT over = background ? PaintOverArea(client) : client;
+    if (!EqualRect(&over, &client)) {
+        // The rest of the background goes straight to the window.
+        const PictureDc picture(dc.get(), background);
+        const int saved = SaveDC(dc.get());
+        ExcludeClipRect(dc.get(), over.left, over.top, over.right, over.bottom);
+        BitBlt(dc.get(), 0, 0, client.right, client.bottom, picture.get(), 0, 0, SRCCOPY);
+        RestoreDC(dc.get(), saved);
+    }
+    MemoryCanvas canvas(dc.get(), over);
+    canvas.Fill(background, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    // PaintOver draws in client coordinates wherever the canvas lies; the
+    // canvas is then copied from its own origin.
+    SetViewportOrgEx(canvas.Dc(), -over.left, -over.top, nullptr);
     PaintOver(canvas.Dc(), client);
+    SetViewportOrgEx(canvas.Dc(), 0, 0, nullptr);
     canvas.Show();
 }
 

@@ -85,6 +85,10 @@ protected:
     virtual void OnCommand(int id, int code, HWND control);
     // Draws on the background, in the off-screen canvas, before it is shown.
     virtual void PaintOver(HDC canvas, const RECT& client);
+    // The part of the client area PaintOver draws on: only that part is
+    // composed off-screen, and the rest of the background is copied to the
+    // window directly. The whole client area unless a dialog says otherwise.
+    virtual RECT PaintOverArea(const RECT& client) const { return client; }
     // Any other message, first; true with `result` set when handled.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

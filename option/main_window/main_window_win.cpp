@@ -63,6 +63,19 @@ void MainWindow::OnBuildDeferred(const SkinWindowBuilder& build) {
         }
         previous = GetDlgItem(Handle(), control.entry);
     }
+    // The icons follow the first frame too: under Wine, handing an icon to
+    // the window costs about as much as making a control.
+    SetIcons();
+}
+
+void MainWindow::SetIcons() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    bigIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    smallIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 void MainWindow::AddControl(const SkinWindowBuilder& build, const MainControl& control) {
@@ -74,13 +87,6 @@ void MainWindow::AddControl(const SkinWindowBuilder& build, const MainControl& c
 }
 
 BOOL MainWindow::OnInit() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    bigIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-    smallIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     SetWindowTextA(Handle(), names::kOptionWindowTitle);
     // A system menu and a minimise box, so the taskbar can minimise and restore it.
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
@@ -88,6 +94,9 @@ BOOL MainWindow::OnInit() {
     statusLine_ = StatusLine(ReadFirmwareVersion(folders_.program, fileLock_), app_version::kText);
     model_.Initialise();
     SetTimer(Handle(), kConnectionCheckTimer, kConnectionCheckPeriodMs, nullptr);
+    // The focus goes to the first control when the window is activated;
+    // giving it now as well, while the window is hidden, costs a second
+    // round of focus messages before the first frame.
     return FALSE;
 }
 
@@ -110,6 +119,11 @@ void MainWindow::BuildPage(int page) {
     pages_[page] = makePage_(page, context);
     pages_[page]->CreateChild(Handle(), pageArea_);
     pages_[page]->ShowProfile();
+}
+
+// Only the status line is drawn over the background.
+RECT MainWindow::PaintOverArea(const RECT&) const {
+    return {statusBox_.left, statusBox_.top, statusBox_.right, statusBox_.bottom};
 }
 
 void MainWindow::PaintOver(HDC canvas, const RECT&) {

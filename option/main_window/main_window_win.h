@@ -37,10 +37,12 @@ private:
     void OnBuild(const SkinWindowBuilder& build) override;
     void OnBuildDeferred(const SkinWindowBuilder& build) override;
     void AddControl(const SkinWindowBuilder& build, const MainControl& control);
+    void SetIcons();
     BOOL OnInit() override;
     void OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void PaintOver(HDC canvas, const RECT& client) override;
+    RECT PaintOverArea(const RECT& client) const override;
 
     void BuildNextPage();
     void BuildPage(int page);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "input_pump_win.h"
 #include "shell/skin_dialog_win.h"
 #include "shell/skin_picture_win.h"
 #include "skin_list_box_host_win.h"
@@ -216,16 +217,18 @@ TEST(SkinDialog, DeferredControlsComeOnceFromTheSameSheets) {
     EXPECT_EQ(dialog.deferredBuilds, 1);
     const HWND close = GetDlgItem(dialog.Handle(), 3);
     ASSERT_NE(close, nullptr);
-    // Its face is the Normal sheet's piece at its entry, as the window shows it.
-    UpdateWindow(dialog.Handle());
+    // Its face is the Normal sheet's piece at its entry: what the window
+    // showed there before it came.
+    PumpPosted();
+    UpdateWindow(close);
     RECT r;
-    GetWindowRect(close, &r);
-    const WindowDc screen(nullptr);
-    const POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    const COLORREF shown = GetPixel(screen.get(), middle.x, middle.y);
-    ShowWindow(close, SW_HIDE);
-    UpdateWindow(dialog.Handle());
-    EXPECT_EQ(GetPixel(screen.get(), middle.x, middle.y), shown);
+    GetClientRect(close, &r);
+    const POINT middle{r.right / 2, r.bottom / 2};
+    POINT inDialog = middle;
+    MapWindowPoints(close, dialog.Handle(), &inDialog, 1);
+    const WindowDc face(close);
+    const PictureDc background(face.get(), dialog.Pictures().background.get());
+    EXPECT_EQ(GetPixel(face.get(), middle.x, middle.y), GetPixel(background.get(), inDialog.x, inDialog.y));
     DestroyWindow(dialog.Handle());
 }
 
@@ -239,4 +242,37 @@ TEST(SkinDialog, WindowGoneBeforeItsDeferredControlsLeavesNothingBehind) {
         EXPECT_EQ(dialog.deferredBuilds, 0);
     }
     EXPECT_EQ(OwnedGdiObjectCount(), before);
+}
+
+namespace {
+
+// Draws a green square at client (30, 40) and says it draws only near it.
+class PartlyDrawnDialog : public SkinDialog {
+public:
+    PartlyDrawnDialog() : SkinDialog(SkinSetFolder(), "skin_warn.ini") {}
+
+protected:
+    void OnBuild(const SkinWindowBuilder&) override {}
+    RECT PaintOverArea(const RECT&) const override { return {20, 30, 60, 70}; }
+    void PaintOver(HDC canvas, const RECT&) override {
+        const RECT square{30, 40, 40, 50};
+        FillRect(canvas, &square, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+};
+
+}  // namespace
+
+TEST(SkinDialog, PartDrawnOverIsComposedWhereItBelongsAndTheRestIsTheBackground) {
+    PartlyDrawnDialog dialog;
+    ASSERT_NE(dialog.Create(nullptr), nullptr);
+    PumpPosted();
+    UpdateWindow(dialog.Handle());
+    const WindowDc window(dialog.Handle());
+    const PictureDc background(window.get(), dialog.Pictures().background.get());
+    for (const POINT at : {POINT{35, 45}, POINT{30, 40}, POINT{39, 49}})
+        EXPECT_EQ(GetPixel(window.get(), at.x, at.y), RGB(255, 255, 255)) << at.x << "," << at.y;
+    // Beside the square inside the area, and well outside it: the background.
+    for (const POINT at : {POINT{25, 35}, POINT{45, 55}, POINT{200, 150}, POINT{100, 100}})
+        EXPECT_EQ(GetPixel(window.get(), at.x, at.y), GetPixel(background.get(), at.x, at.y)) << at.x << "," << at.y;
+    DestroyWindow(dialog.Handle());
 }

@@ -167,7 +167,8 @@ TEST_F(OptionProgramTest, ApplyWithMonitorReachesTheMouseAndReenablesOnItsAnswer
     option.ClickMain(skin_main::kApply);
     SharedBlock block{};
     ASSERT_TRUE(WaitFor([&] { return ReadSharedBlock(block) && block.CurrentProfile == 3; }));
-    EXPECT_EQ(option.Folder().ConfigValue("Setting", "CurrentProfile"), "3");
+    // The block is filled before the files are saved.
+    EXPECT_TRUE(WaitFor([&] { return option.Folder().ConfigValue("Setting", "CurrentProfile") == "3"; }));
     ASSERT_TRUE(WaitFor([&] { return option.Folder().MouseExchanges().size() > exchangesBefore; }, 20s));
     EXPECT_TRUE(WaitFor([] { return Enabled(skin_main::kOk) && Enabled(skin_main::kApply); }, 20s));
 }
