@@ -14,20 +14,26 @@ SkinButton::~SkinButton() {
     if (window_) DestroyWindow(window_);
 }
 
-bool SkinButton::Create(HWND parent, int id, const RECT& rect) {
+bool SkinButton::Create(HWND parent, int id, const RECT& rect, bool outlineLater) {
     if (window_ || !RegisterAttachedClass<SkinButton>(kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS)) return false;
     // No parent listens for its creation, which would cost a message each.
     if (!CreateAttachedChild(this, kClassName, WS_VISIBLE | WS_TABSTOP, WS_EX_NOPARENTNOTIFY, rect, parent, id))
         return false;
+    outlinePending_ = true;
+    if (!outlineLater) ApplyOutline();
+    return true;
+}
 
-    // The outline: the window owns one region, the hit tests use a copy.
+void SkinButton::ApplyOutline() {
+    if (!outlinePending_ || !window_) return;
+    outlinePending_ = false;
+    // The window owns one region, the hit tests use a copy.
     UniqueRegion outline(MaskFileToRegion(maskPath_));
     if (outline) {
         hitRegion_.reset(CreateRectRgn(0, 0, 0, 0));
         CombineRgn(hitRegion_.get(), outline.get(), nullptr, RGN_COPY);
         GiveWindowRegion(window_, std::move(outline));
     }
-    return true;
 }
 
 void SkinButton::SetLatched(bool latched) {
@@ -54,6 +60,7 @@ bool SkinButton::InsideOutline(POINT point) const {
 
 LRESULT SkinButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ApplyOutline();
     switch (message) {
         case WM_MOUSEMOVE: OnMouseMove(wParam, point); return 0;
         case WM_LBUTTONDOWN:
@@ -108,6 +115,7 @@ void SkinButton::OnRelease(POINT point) {
 void SkinButton::Paint() {
     clicks_.SetState(PaintedSkinButtonState(clicks_.State(), IsWindowEnabled(window_)));
     const ButtonPicture picture = SkinButtonPicture(clicks_.State(), clicks_.Latched());
+    if (picture != ButtonPicture::Normal) ApplyOutline();
     const PaintDc dc(window_);
     PaintFace(dc.get(), picture, SkinButtonTextColour(TextColours(), picture), nullptr,
               [&](HDC memory, const RECT& client, const char* text, int length) {

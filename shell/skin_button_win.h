@@ -22,8 +22,12 @@ public:
 
     // Full path of the outline mask; set it before Create.
     void SetMaskPath(std::string path) { maskPath_ = std::move(path); }
-    // Creates the visible child at `rect` and gives it its outline.
-    bool Create(HWND parent, int id, const RECT& rect);
+    // Creates the visible child at `rect` and gives it its outline. With
+    // `outlineLater` the outline waits for ApplyOutline, or until the button
+    // shows anything but its Normal face or meets the pointer: cut from the
+    // background itself, the Normal face looks the same either way.
+    bool Create(HWND parent, int id, const RECT& rect, bool outlineLater = false);
+    void ApplyOutline();
 
     void SetToggleMode(bool on) { toggleMode_ = on; }
     void SetLatched(bool latched);
@@ -46,6 +50,7 @@ private:
 
     UniqueRegion hitRegion_;
     std::string maskPath_;
+    bool outlinePending_ = false;
     SkinButtonClicks clicks_;
     bool toggleMode_ = false;
 };

@@ -232,11 +232,11 @@ void SkinDialog::Paint() {
 }
 
 SkinButton& SkinDialog::AddSkinButton(const SkinWindowBuilder& build, int entry, const char* maskFile,
-                                      const std::string& caption, int id) {
+                                      const std::string& caption, int id, bool outlineLater) {
     SkinButton& button = Own(std::make_unique<SkinButton>());
     button.SetMaskPath(build.MaskPath(maskFile));
     const RECT rect = build.Rect(entry);
-    button.Create(window_, id ? id : entry, rect);
+    button.Create(window_, id ? id : entry, rect, outlineLater);
     build.CutPictures(button, rect);
     button.SetCaption(caption);
     return button;

@@ -108,8 +108,9 @@ protected:
 
     // Controls at their layout entry, owned by the dialog, pictures cut from
     // the layout's sheets. `id` 0 means the entry number.
+    // `outlineLater`: see SkinButton::Create.
     SkinButton& AddSkinButton(const SkinWindowBuilder& build, int entry, const char* maskFile,
-                              const std::string& caption, int id = 0);
+                              const std::string& caption, int id = 0, bool outlineLater = false);
     SkinBitmapButton& AddBitmapButton(const SkinWindowBuilder& build, int entry, const std::string& caption = "",
                                       int id = 0);
     SkinColourButton& AddColourButton(const SkinWindowBuilder& build, int entry, COLORREF fill, int id = 0);

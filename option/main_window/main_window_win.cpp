@@ -44,8 +44,10 @@ MainWindow::MainWindow(const OptionFolders& folders, const TextSource& texts, Li
 MainWindow::~MainWindow() = default;
 
 void MainWindow::OnBuild(const SkinWindowBuilder& build) {
+    // The first frame's buttons take their outlines after it too, unless
+    // they show more than their Normal face before.
     for (const MainControl& control : kMainControls)
-        if (!BuiltAfterFirstFrame(control)) AddControl(build, control);
+        if (!BuiltAfterFirstFrame(control)) AddControl(build, control, true);
     DeferControls();
     pageArea_ = build.Rect(kMainPageAreaEntry);
     const RECT status = build.Rect(kMainStatusEntry);
@@ -63,6 +65,7 @@ void MainWindow::OnBuildDeferred(const SkinWindowBuilder& build) {
         }
         previous = GetDlgItem(Handle(), control.entry);
     }
+    for (const auto& [entry, button] : buttons_) button->ApplyOutline();
     // The icons follow the first frame too: under Wine, handing an icon to
     // the window costs about as much as making a control.
     SetIcons();
@@ -78,10 +81,11 @@ void MainWindow::SetIcons() {
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
-void MainWindow::AddControl(const SkinWindowBuilder& build, const MainControl& control) {
+void MainWindow::AddControl(const SkinWindowBuilder& build, const MainControl& control, bool outlineLater) {
     const std::string caption = control.caption ? texts_.Text(control.caption) : std::string();
     if (control.mask)
-        buttons_.emplace_back(control.entry, &AddSkinButton(build, control.entry, control.mask, caption));
+        buttons_.emplace_back(control.entry,
+                              &AddSkinButton(build, control.entry, control.mask, caption, 0, outlineLater));
     else
         AddBitmapButton(build, control.entry, caption);
 }

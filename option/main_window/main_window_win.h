@@ -36,7 +36,7 @@ public:
 private:
     void OnBuild(const SkinWindowBuilder& build) override;
     void OnBuildDeferred(const SkinWindowBuilder& build) override;
-    void AddControl(const SkinWindowBuilder& build, const MainControl& control);
+    void AddControl(const SkinWindowBuilder& build, const MainControl& control, bool outlineLater = false);
     void SetIcons();
     BOOL OnInit() override;
     void OnCommand(int id, int code, HWND control) override;

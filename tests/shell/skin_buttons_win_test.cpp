@@ -206,6 +206,37 @@ TEST_F(SkinButtonInput, DisabledShowsDisableAndReEnabledShowsNormal) {
     EXPECT_EQ(first.State(), kStateNormal);
 }
 
+TEST(SkinButtonOutline, LeftForLaterItComesWithTheFirstFaceOtherThanNormal) {
+    Host& host = FreshHost();
+    const auto shaped = [](const SkinButton& button) {
+        const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+        return GetWindowRgn(button.Handle(), region.get()) != ERROR;
+    };
+    SkinButton latched, untouched, applied;
+    for (SkinButton* button : {&latched, &untouched, &applied}) button->SetMaskPath(CornerMask());
+    ASSERT_TRUE(latched.Create(host.window, 111, kFirst, true));
+    ASSERT_TRUE(untouched.Create(host.window, 112, kSecond, true));
+    ASSERT_TRUE(applied.Create(host.window, 113, RECT{140, 20, 200, 60}, true));
+    host.Skin(latched, kFirst);
+    host.Skin(untouched, kSecond);
+    EXPECT_FALSE(shaped(latched));
+    latched.SetLatched(true);
+    UpdateWindow(latched.Handle());
+    untouched.SetLatched(false);
+    UpdateWindow(untouched.Handle());
+    EXPECT_TRUE(shaped(latched));  // the Down face needs it
+    EXPECT_FALSE(shaped(untouched));
+    applied.ApplyOutline();
+    EXPECT_TRUE(shaped(applied));
+    // The pointer's first touch gives it: a press in the corner then goes
+    // to the window below.
+    MoveTo(85, 25);
+    EXPECT_TRUE(shaped(untouched));
+    ClickAt(85, 25);
+    EXPECT_EQ(host.ownClicks, 1);
+    EXPECT_TRUE(host.commands.empty());
+}
+
 TEST(SkinBitmapButtonInput, PushClickHoverAndDisabledPictures) {
     Host& host = FreshHost();
     SkinBitmapButton button;
