@@ -52,8 +52,9 @@ private:
     SkinSheet sheets_[4];  // Normal (over the kept background), Over, Down, Disable
 };
 
-// Gives `window` the outline of its mask (white transparent), redrawing.
-// Returns false and leaves the window rectangular when there is none.
+// Hands the outline read from the mask (white transparent) to `window`,
+// which owns it from then on, redrawing. Returns false and leaves the window
+// rectangular when there is none.
 bool ApplyWindowShape(HWND window, SkinWindowPictures& pictures);
 
 // Shows a skinned window, activating it unless it is a child, and leaves
