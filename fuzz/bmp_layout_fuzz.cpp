@@ -31,11 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::vector<uint32_t> whole(size_t(layout->width) * size_t(layout->height));
     CopyBmpArea32(file, *layout, {0, 0, layout->width, layout->height}, whole.data());
     // The outline straight from the stored rows, top row first.
-    const auto stride = static_cast<ptrdiff_t>(layout->stride);
-    const uint8_t* first = data + layout->pixelOffset;
-    const uint8_t* top = layout->topDown ? first : first + stride * (layout->height - 1);
     RunCollector runs([](const RunBatch&) {});
-    ScanMaskRuns(top, layout->width, layout->height, layout->topDown ? stride : -stride, layout->bitCount / 8,
+    ScanMaskRuns(BmpTopRow(file, *layout), layout->width, layout->height, BmpRowStep(*layout), layout->bitCount / 8,
                  TransparentRange(0x00FFFFFF, 0), runs);
     runs.Finish();
     return 0;

@@ -46,16 +46,25 @@ std::optional<BmpLayout> ParsePlainBmp(std::span<const uint8_t> file) {
     return layout;
 }
 
+const uint8_t* BmpTopRow(std::span<const uint8_t> file, const BmpLayout& layout) {
+    const uint8_t* first = file.data() + layout.pixelOffset;
+    return layout.topDown ? first : first + layout.stride * static_cast<size_t>(layout.height - 1);
+}
+
+ptrdiff_t BmpRowStep(const BmpLayout& layout) {
+    const auto stride = static_cast<ptrdiff_t>(layout.stride);
+    return layout.topDown ? stride : -stride;
+}
+
 void CopyBmpArea32(std::span<const uint8_t> file, const BmpLayout& layout, const SkinRect& area, uint32_t* target) {
     const int32_t left = std::max(area.left, 0), right = std::min(area.right, layout.width);
     const int32_t top = std::max(area.top, 0), bottom = std::min(area.bottom, layout.height);
     if (left >= right) return;
     const size_t targetWidth = static_cast<size_t>(area.Width());
     const size_t bytesPerPixel = layout.bitCount / 8;
+    const uint8_t* topRow = BmpTopRow(file, layout);
     for (int32_t y = top; y < bottom; ++y) {
-        const int32_t stored = layout.topDown ? y : layout.height - 1 - y;
-        const uint8_t* from = file.data() + layout.pixelOffset + layout.stride * static_cast<size_t>(stored) +
-                              bytesPerPixel * static_cast<size_t>(left);
+        const uint8_t* from = topRow + BmpRowStep(layout) * y + bytesPerPixel * static_cast<size_t>(left);
         auto* to = reinterpret_cast<uint8_t*>(target + targetWidth * static_cast<size_t>(y - area.top) +
                                               static_cast<size_t>(left - area.left));
         const size_t count = static_cast<size_t>(right - left);

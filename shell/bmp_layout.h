@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -26,6 +27,12 @@ constexpr int32_t kMaxBmpSide = 1 << 14;
 // The layout of `file` when it is a plain bitmap whose rows all lie inside
 // it; nothing for any other kind of file or a damaged one.
 std::optional<BmpLayout> ParsePlainBmp(std::span<const uint8_t> file);
+
+// The first byte of the picture's top row in `file`, whose layout
+// ParsePlainBmp gave, and the byte distance from a row to the one below it
+// (negative for a bottom-up file).
+const uint8_t* BmpTopRow(std::span<const uint8_t> file, const BmpLayout& layout);
+ptrdiff_t BmpRowStep(const BmpLayout& layout);
 
 // Copies the rectangle `area` of the picture in `file`, whose layout
 // ParsePlainBmp gave, into `target`: area.Width() * area.Height() 32-bit

@@ -50,10 +50,7 @@ HRGN MaskFileToRegion(const std::string& path) {
         const UniqueBitmap mask(LoadMaskBitmap(path));
         return MaskToRegion(mask.get());
     }
-    const auto stride = static_cast<ptrdiff_t>(layout->stride);
-    const uint8_t* firstStored = file.Bytes().data() + layout->pixelOffset;
-    const uint8_t* topRow = layout->topDown ? firstStored : firstStored + stride * (layout->height - 1);
-    return RowsToRegion(topRow, layout->width, layout->height, layout->topDown ? stride : -stride,
+    return RowsToRegion(BmpTopRow(file.Bytes(), *layout), layout->width, layout->height, BmpRowStep(*layout),
                         layout->bitCount / 8, TransparentRange(kMaskTransparent, 0));
 }
 

@@ -1,6 +1,7 @@
 #include "shell/pixel_section_win.h"
 
 #include "shell/owned_handles_win.h"
+#include "shell/skin_picture_win.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ bool GetPixels(HBITMAP bitmap, int width, int height, uint32_t* pixels) {
     return GetDIBits(screen.get(), bitmap, 0, height, pixels, &info, DIB_RGB_COLORS) == height;
 }
 
-SIZE SizeOf(HBITMAP bitmap) {
-    BITMAP info{};
-    if (!bitmap || !GetObject(bitmap, sizeof info, &info)) return {0, 0};
-    return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
-}
-
 }  // namespace
 
 HBITMAP CreatePixelSection(int width, int height, uint32_t*& pixels) {
@@ -41,7 +36,7 @@ HBITMAP CreatePixelSection(int width, int height, uint32_t*& pixels) {
 }
 
 HBITMAP CopyToPixelSection(HBITMAP bitmap) {
-    const SIZE size = SizeOf(bitmap);
+    const SIZE size = BitmapSize(bitmap);
     uint32_t* pixels = nullptr;
     UniqueBitmap copy(CreatePixelSection(size.cx, size.cy, pixels));
     if (!copy || !GetPixels(bitmap, size.cx, size.cy, pixels)) return nullptr;
@@ -49,7 +44,7 @@ HBITMAP CopyToPixelSection(HBITMAP bitmap) {
 }
 
 std::vector<uint32_t> ReadPixels(HBITMAP bitmap, SIZE& size) {
-    size = SizeOf(bitmap);
+    size = BitmapSize(bitmap);
     std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
     if (pixels.empty() || !GetPixels(bitmap, size.cx, size.cy, pixels.data())) {
         size = {0, 0};

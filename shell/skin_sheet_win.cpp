@@ -3,8 +3,8 @@
 #include "shell/pixel_section_win.h"
 #include "shell/skin_picture_win.h"
 
-SkinSheet SkinSheet::FromFile(const std::string& path, HBITMAP decoded) {
-    SkinSheet sheet(decoded);
+SkinSheet SkinSheet::FromFile(const std::string& path) {
+    SkinSheet sheet;
     if (path.empty()) return sheet;
     sheet.file_ = std::make_unique<FileView>(path);
     if (*sheet.file_) sheet.layout_ = ParsePlainBmp(sheet.file_->Bytes());
@@ -16,6 +16,12 @@ HBITMAP SkinSheet::Bitmap() const {
     if (!decodeTried_ && file_ && *file_) decoded_.reset(DecodeSkinPicture(file_->Bytes()));
     decodeTried_ = true;
     return decoded_.get();
+}
+
+UniqueBitmap SkinSheet::TakeBitmap() {
+    Bitmap();
+    if (decoded_) picture_ = decoded_.get();
+    return std::move(decoded_);
 }
 
 void SkinSheet::Cut(UniqueBitmap& target, const RECT& rect) const {

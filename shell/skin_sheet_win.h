@@ -25,15 +25,17 @@ public:
     // A sheet over a decoded bitmap owned elsewhere (nullptr: no picture).
     explicit SkinSheet(HBITMAP picture = nullptr) : picture_(picture) {}
     // The picture file at `path`; a missing or undecodable file gives a
-    // sheet without a picture. `decoded`, when given, is the file's picture
-    // decoded already and owned elsewhere.
-    static SkinSheet FromFile(const std::string& path, HBITMAP decoded = nullptr);
+    // sheet without a picture.
+    static SkinSheet FromFile(const std::string& path);
 
     // Replaces `target` with a pixel section holding `rect` of the sheet
     // (black where it reaches past the picture); empty without a picture.
     void Cut(UniqueBitmap& target, const RECT& rect) const;
     // The whole picture, owned by the sheet; nullptr without one.
     HBITMAP Bitmap() const;
+    // The whole picture, handed to the caller (a window keeping its
+    // background); the sheet goes on cutting from it and its file.
+    UniqueBitmap TakeBitmap();
 
 private:
     HBITMAP picture_ = nullptr;

@@ -7,9 +7,9 @@ SkinWindowBuilder::SkinWindowBuilder(HWND window, const SkinLayout& layout, Skin
     : layout_(layout), keep_(keep) {
     keep.outline.reset(MaskFileToRegion(layout.ScreenPicture("Mask")));
     // The Normal sheet is the background too: loaded once, kept by the window.
-    const std::string normal = layout.ScreenPicture("Normal");
-    LoadSkinPicture(normal, keep.background, keep.size);
-    sheets_[0] = SkinSheet::FromFile(normal, keep.background.get());
+    sheets_[0] = SkinSheet::FromFile(layout.ScreenPicture("Normal"));
+    keep.background = sheets_[0].TakeBitmap();
+    keep.size = BitmapSize(keep.background.get());
     const char* keys[3] = {"Over", "Down", "Disable"};
     for (int i = 0; i < 3; ++i) sheets_[i + 1] = SkinSheet::FromFile(layout.ScreenPicture(keys[i]));
     MoveWindow(window, 0, 0, keep.size.cx, keep.size.cy, TRUE);

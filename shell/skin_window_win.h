@@ -49,7 +49,7 @@ public:
 private:
     const SkinLayout& layout_;
     const SkinWindowPictures& keep_;
-    SkinSheet sheets_[4];  // Normal (over the kept background), Over, Down, Disable
+    SkinSheet sheets_[4];  // Normal (its bitmap kept by the window), Over, Down, Disable
 };
 
 // Hands the outline read from the mask (white transparent) to `window`,
